@@ -1,0 +1,93 @@
+#include "uisupport/GuiTestSupport.h"
+
+#include "common/ProgramFolder.h"
+#include "ui/options/UnitOptions.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace varnel::test {
+
+TMessageBoxRecorder::TMessageBoxRecorder() {
+    previousBox_ = SetMessageBoxFunction([this](TMessageKind kind, const QString& text) {
+        messages_.append({kind, text});
+    });
+    previousQuestion_ = SetQuestionFunction([this](const QString& text) {
+        questions_.append(text);
+        if (answers_.empty())
+            return false;
+        const bool answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    });
+    previousSink_ = SetMessageSink(
+        [](const std::string& text) { ShowInfoMessage(QString::fromStdString(text)); });
+}
+
+TMessageBoxRecorder::~TMessageBoxRecorder() {
+    SetMessageBoxFunction(std::move(previousBox_));
+    SetQuestionFunction(std::move(previousQuestion_));
+    SetMessageSink(std::move(previousSink_));
+}
+
+QStringList TMessageBoxRecorder::Texts() const {
+    QStringList texts;
+    for (const TEntry& entry : messages_)
+        texts.append(entry.Text);
+    return texts;
+}
+
+void TMessageBoxRecorder::Clear() {
+    messages_.clear();
+    questions_.clear();
+}
+
+TProgramFolder::TProgramFolder() {
+    SetProgramFolder(Path());
+}
+
+TProgramFolder::~TProgramFolder() {
+    SetProgramFolder({});
+}
+
+std::filesystem::path TProgramFolder::Path() const {
+    return dir_.path().toStdString();
+}
+
+void TProgramFolder::CopyFixture(const std::string& fixture, const std::string& as) const {
+    std::filesystem::copy_file(FixturePath(fixture), Path() / (as.empty() ? fixture : as),
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
+void TProgramFolder::WriteFile(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(Path() / name, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string TProgramFolder::ReadFile(const std::string& name) const {
+    return ReadBytesOf(Path() / name);
+}
+
+std::string ReadBytesOf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::filesystem::path FixturePath(const std::string& name) {
+    return std::filesystem::path(VARNEL_TEST_DATA_DIR) / name;
+}
+
+std::filesystem::path SettingsFile() {
+    return TfmUnitOptions::SettingsFileName();
+}
+
+void PrepareGuiTestEnvironment() {
+    setenv("QT_QPA_PLATFORM", getenv("QT_QPA_PLATFORM") ? getenv("QT_QPA_PLATFORM") : "offscreen",
+           1);
+    setenv("LC_ALL", "C", 1);
+    std::setlocale(LC_ALL, "C");
+}
+
+} // namespace varnel::test

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "common/Messages.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/VarnelApplication.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <deque>
+#include <filesystem>
+#include <string>
+
+namespace varnel::test {
+
+// Records every message box and question of the windows, and of the core,
+// while alive; questions are answered from a script (No when it runs out).
+class TMessageBoxRecorder {
+public:
+    struct TEntry {
+        TMessageKind Kind;
+        QString Text;
+    };
+
+    TMessageBoxRecorder();
+    ~TMessageBoxRecorder();
+    TMessageBoxRecorder(const TMessageBoxRecorder&) = delete;
+    TMessageBoxRecorder& operator=(const TMessageBoxRecorder&) = delete;
+
+    void AnswerNext(bool yes) { answers_.push_back(yes); }
+
+    const QList<TEntry>& Messages() const { return messages_; }
+    QStringList Texts() const;
+    const QStringList& Questions() const { return questions_; }
+    void Clear();
+
+private:
+    QList<TEntry> messages_;
+    QStringList questions_;
+    std::deque<bool> answers_;
+    MessageBoxFunction previousBox_;
+    QuestionFunction previousQuestion_;
+    MessageSink previousSink_;
+};
+
+// A fresh temporary folder that serves as the program folder while alive.
+class TProgramFolder {
+public:
+    TProgramFolder();
+    ~TProgramFolder();
+    TProgramFolder(const TProgramFolder&) = delete;
+    TProgramFolder& operator=(const TProgramFolder&) = delete;
+
+    std::filesystem::path Path() const;
+    std::filesystem::path operator/(const std::string& name) const { return Path() / name; }
+    // Copies a fixture of tests/data into the folder, under another name if
+    // given.
+    void CopyFixture(const std::string& fixture, const std::string& as = {}) const;
+    void WriteFile(const std::string& name, const std::string& bytes) const;
+    std::string ReadFile(const std::string& name) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+std::filesystem::path FixturePath(const std::string& name);
+// The raw bytes of a file (empty when there is none).
+std::string ReadBytesOf(const std::filesystem::path& file);
+
+// The settings file of the running test program in the program folder.
+std::filesystem::path SettingsFile();
+
+// The offscreen platform (unless another is set) and the C locale.
+void PrepareGuiTestEnvironment();
+
+} // namespace varnel::test
+
+// Runs a Qt Test class in the converter's application object, in the C
+// locale, on the offscreen platform unless another one is set.
+#define VARNEL_GUI_TEST_MAIN(TestClass)                                                            \
+    int main(int argc, char** argv) {                                                              \
+        varnel::test::PrepareGuiTestEnvironment();                                                 \
+        varnel::TVarnelApplication app(argc, argv);                                                \
+        TestClass test;                                                                            \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

@@ -1,0 +1,339 @@
+#include "ui/options/UnitOptions.h"
+
+#include "common/Exception.h"
+#include "common/FormatValue.h"
+#include "common/ProgramFolder.h"
+#include "common/TextUtil.h"
+#include "ui/common/MessageBoxes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace varnel {
+
+namespace {
+
+constexpr const char* DefaultUnitFile = "Varnel.unt";
+
+TfmUnitOptions*& CurrentInstance() {
+    static TfmUnitOptions* instance = nullptr;
+    return instance;
+}
+
+std::string InProgramFolder(const std::string& name) {
+    std::string folder = ProgramFolder().string();
+    if (folder.empty() || folder.back() != std::filesystem::path::preferred_separator)
+        folder += std::filesystem::path::preferred_separator;
+    return folder + name;
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
+}
+
+bool IsUnitsDataFileName(const std::string& name) {
+    return name.size() > 4 && name[0] != '.' && SameText(name.substr(name.size() - 4), ".unt");
+}
+
+bool SameFolder(const std::filesystem::path& a, const std::filesystem::path& b) {
+    auto normal = [](const std::filesystem::path& p) {
+        std::string text = p.lexically_normal().string();
+        while (text.size() > 1 && text.back() == std::filesystem::path::preferred_separator)
+            text.pop_back();
+        return text;
+    };
+    return SameText(normal(a), normal(b));
+}
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& text) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+} // namespace
+
+TfmUnitOptions::TfmUnitOptions(QWidget* parent, bool standAlone) : TfmOptGeneral(parent) {
+    setObjectName("fmUnitOptions");
+    stCaption->setText("Units Converter");
+    CreateUnitFileGroup();
+    CreateAloneGroup();
+    CreateSearchEngineGroup();
+    CreateEnvironmentGroup();
+    ContentLayout()->addStretch();
+
+    pnlAloneOpt->setVisible(standAlone);
+    stCaption->setVisible(!standAlone);
+
+    Settings.LoadFromFile(SettingsFileName());
+
+    CurrentInstance() = this;
+    previousPrecision_ = SetPrecisionProvider([this] { return ReadOptions().Prec; });
+}
+
+TfmUnitOptions::~TfmUnitOptions() {
+    if (CurrentInstance() == this) {
+        CurrentInstance() = nullptr;
+        SetPrecisionProvider(std::move(previousPrecision_));
+    }
+}
+
+TfmUnitOptions* TfmUnitOptions::Instance() {
+    return CurrentInstance();
+}
+
+void TfmUnitOptions::CreateUnitFileGroup() {
+    auto* group = new QGroupBox(" Varnel Units Data File ", this);
+    cbUnitFile = new QComboBox(group);
+    cbUnitFile->setObjectName("cbUnitFile");
+    cbUnitFile->setEditable(false);
+    cbUnitFile->setMinimumContentsLength(12);
+    cbUnitFile->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cbUnitFile->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    bbUnitDataEditor = new QPushButton("Units Data Editor", group);
+    bbUnitDataEditor->setObjectName("bbUnitDataEditor");
+    bbUnitDataEditor->setVisible(false);
+    connect(bbUnitDataEditor, &QPushButton::clicked, this, &TfmUnitOptions::bbUnitDataEditorClick);
+
+    auto* layout = new QHBoxLayout(group);
+    layout->addWidget(cbUnitFile, 1);
+    layout->addWidget(bbUnitDataEditor);
+    ContentLayout()->addWidget(group);
+}
+
+void TfmUnitOptions::CreateAloneGroup() {
+    pnlAloneOpt = new QWidget(this);
+    pnlAloneOpt->setObjectName("pnlAloneOpt");
+
+    auto* precision = new QGroupBox(" Precision ", pnlAloneOpt);
+    sePrec = new QSpinBox(precision);
+    sePrec->setObjectName("sePrec");
+    sePrec->setRange(1, 15);
+    sePrec->setValue(5);
+    auto* precisionLayout = new QVBoxLayout(precision);
+    precisionLayout->addWidget(sePrec);
+    precisionLayout->addStretch();
+
+    chksAlone = new QListWidget(pnlAloneOpt);
+    chksAlone->setObjectName("chksAlone");
+    for (const char* item :
+         {"Copy Source and Target", "Minimize On SystemTray", "Monthly Update Check"}) {
+        auto* entry = new QListWidgetItem(item, chksAlone);
+        entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+        entry->setCheckState(Qt::Unchecked);
+    }
+    // Exactly as high as its three items, so that none is cut off.
+    chksAlone->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    chksAlone->setFixedHeight(3 * chksAlone->sizeHintForRow(0) + 2 * chksAlone->frameWidth() + 4);
+    chksAlone->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto* layout = new QHBoxLayout(pnlAloneOpt);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(precision);
+    layout->addWidget(chksAlone, 1, Qt::AlignBottom);
+    ContentLayout()->addWidget(pnlAloneOpt);
+}
+
+void TfmUnitOptions::CreateSearchEngineGroup() {
+    auto* group = new QGroupBox(" Search Engine ", this);
+    cbSearchEngine = new QComboBox(group);
+    cbSearchEngine->setObjectName("cbSearchEngine");
+    cbSearchEngine->addItems({"...custom", "Google", "Yahoo", "Wikipedia", "www.ask.com"});
+    cbSearchEngine->setCurrentIndex(-1);
+    connect(cbSearchEngine, &QComboBox::currentIndexChanged, this,
+            &TfmUnitOptions::cbSearchEngineChange);
+    lbHttp = new QLabel("http://", group);
+    lbHttp->setObjectName("lbHttp");
+    eCustomSE = new QLineEdit(group);
+    eCustomSE->setObjectName("eCustomSE");
+    eCustomSE->setMinimumWidth(200);
+    eCustomSE->setMaximumWidth(500);
+
+    auto* layout = new QHBoxLayout(group);
+    layout->addWidget(cbSearchEngine);
+    layout->addSpacing(6);
+    layout->addWidget(lbHttp);
+    layout->addWidget(eCustomSE, 1);
+    ContentLayout()->addWidget(group);
+    cbSearchEngineChange();
+}
+
+void TfmUnitOptions::CreateEnvironmentGroup() {
+    auto* group = new QGroupBox(" Environment ", this);
+    pcUserMode = new QTabWidget(group);
+    pcUserMode->setObjectName("pcUserMode");
+    pcUserMode->setDocumentMode(true);
+
+    tsIntegrated = new QWidget;
+    tsIntegrated->setObjectName("tsIntegrated");
+    auto* integratedNote = new QLabel("Integrated simplified environment - beginners mode");
+    integratedNote->setWordWrap(true);
+    auto* integratedLayout = new QVBoxLayout(tsIntegrated);
+    integratedLayout->addWidget(integratedNote);
+    integratedLayout->addStretch();
+
+    tsMultiTab = new QWidget;
+    tsMultiTab->setObjectName("tsMultiTab");
+    auto* multiTabNote = new QLabel("Multi-tab / Multi-utilities environment - advanced mode");
+    multiTabNote->setWordWrap(true);
+    chkPromptB4Delete =
+        CheckBox(tsMultiTab, "chkPromptB4Delete", "Prompt Before Delete in All Units");
+    chkSwapSrcTrg =
+        CheckBox(tsMultiTab, "chkSwapSrcTrg", "Replace Source with Target when you enter Edit tab");
+    auto* multiTabLayout = new QVBoxLayout(tsMultiTab);
+    multiTabLayout->addWidget(multiTabNote);
+    multiTabLayout->addWidget(chkPromptB4Delete);
+    multiTabLayout->addWidget(chkSwapSrcTrg);
+    multiTabLayout->addStretch();
+
+    pcUserMode->addTab(tsIntegrated, " Integrated mode");
+    pcUserMode->addTab(tsMultiTab, " Multi-utilities mode ");
+    pcUserMode->setCurrentIndex(1);
+
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(pcUserMode);
+    ContentLayout()->addWidget(group);
+}
+
+std::filesystem::path TfmUnitOptions::SettingsFileName() {
+    std::filesystem::path name = ProgramFile().filename();
+    if (name.empty())
+        name = "VarnelKalto";
+    name.replace_extension(".ini");
+    return ProgramFolder() / name;
+}
+
+TUOpts TfmUnitOptions::ReadOptions() const {
+    TUOpts options;
+    options.UnitFile = InProgramFolder(Settings.Value("UnitFile").value_or(""));
+    options.Prec = Settings.IntValue("Prec", 7);
+    options.CopyBoth = Settings.IntValue("CopyBoth", 0) == 1;
+    options.MinimOnTray = Settings.IntValue("MinimOnTray", 0) == 1;
+    options.MonthlyCheck = Settings.IntValue("MonthlyCheck", 1) == 1;
+    options.PromptB4Delete = Settings.IntValue("PromptB4Delete", 0) == 1;
+    options.SwapSrcTrg = Settings.IntValue("SwapSrcTrg", 0) == 1;
+    options.MultiTabMode = Settings.IntValue("MultiTabMode", 0) == 1;
+    options.SearchEngine = Settings.IntValue("SearchEngine", 3);
+    options.CustomSearchEngine = Settings.Value("CustomSearchEngine").value_or("");
+    return options;
+}
+
+TUOpts TfmUnitOptions::GetOptions() {
+    TUOpts options = ReadOptions();
+    if (!FileExists(options.UnitFile)) {
+        ShowInfoMessage("Units file " + Text(options.UnitFile) +
+                        " does not exist.\n Set on default");
+        options.UnitFile = InProgramFolder(DefaultUnitFile);
+        Settings.SetValue("UnitFile", DefaultUnitFile);
+    }
+    return options;
+}
+
+void TfmUnitOptions::SaveOptions() {
+    auto flag = [](bool on) { return on ? "1" : "0"; };
+    auto checked = [this](int item) { return chksAlone->item(item)->checkState() == Qt::Checked; };
+    Settings.Clear();
+    Settings.Append("UnitFile", cbUnitFile->currentText().toStdString());
+    Settings.Append("Prec", std::to_string(sePrec->value()));
+    Settings.Append("CopyBoth", flag(checked(0)));
+    Settings.Append("MinimOnTray", flag(checked(1)));
+    Settings.Append("MonthlyCheck", flag(checked(2)));
+    Settings.Append("PromptB4Delete", flag(chkPromptB4Delete->isChecked()));
+    Settings.Append("SwapSrcTrg", flag(chkSwapSrcTrg->isChecked()));
+    Settings.Append("MultiTabMode", std::to_string(pcUserMode->currentIndex()));
+    Settings.Append("SearchEngine", std::to_string(cbSearchEngine->currentIndex()));
+    Settings.Append("CustomSearchEngine", eCustomSE->text().toStdString());
+    Settings.SaveToFile(SettingsFileName());
+}
+
+void TfmUnitOptions::LoadOptions() {
+    Settings.LoadFromFile(SettingsFileName());
+    if (Settings.Empty())
+        return;
+    FillUnitFiles();
+    const TUOpts options = GetOptions();
+    sePrec->setValue(options.Prec);
+    const bool checks[] = {options.CopyBoth, options.MinimOnTray, options.MonthlyCheck};
+    for (int i = 0; i < 3; ++i)
+        chksAlone->item(i)->setCheckState(checks[i] ? Qt::Checked : Qt::Unchecked);
+    chkPromptB4Delete->setChecked(options.PromptB4Delete);
+    chkSwapSrcTrg->setChecked(options.SwapSrcTrg);
+    pcUserMode->setCurrentIndex(options.MultiTabMode ? 1 : 0);
+    const bool listed = options.SearchEngine >= 0 && options.SearchEngine < cbSearchEngine->count();
+    cbSearchEngine->setCurrentIndex(listed ? options.SearchEngine : -1);
+    cbSearchEngineChange();
+    eCustomSE->setText(Text(options.CustomSearchEngine));
+}
+
+void TfmUnitOptions::FillUnitFiles() {
+    cbUnitFile->clear();
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(ProgramFolder(), ec)) {
+        const std::string name = entry.path().filename().string();
+        std::error_code typeError;
+        if (IsUnitsDataFileName(name) && entry.is_regular_file(typeError))
+            names.push_back(name);
+    }
+    // Listed as a desktop's file list shows them, whatever the disk's order.
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return UpperCase(a) < UpperCase(b);
+    });
+    for (const std::string& name : names)
+        cbUnitFile->addItem(Text(name));
+
+    const std::string current = std::filesystem::path(GetOptions().UnitFile).filename().string();
+    int selected = -1;
+    for (int i = 0; i < cbUnitFile->count() && selected < 0; ++i)
+        if (SameText(cbUnitFile->itemText(i).toStdString(), current))
+            selected = i;
+    cbUnitFile->setCurrentIndex(selected);
+}
+
+void TfmUnitOptions::cbSearchEngineChange() {
+    eCustomSE->setEnabled(cbSearchEngine->currentIndex() == 0);
+    lbHttp->setEnabled(eCustomSE->isEnabled());
+}
+
+void TfmUnitOptions::SetUnitsEditor(UnitsEditorFunction editor) {
+    editor_ = std::move(editor);
+    bbUnitDataEditor->setVisible(static_cast<bool>(editor_));
+}
+
+void TfmUnitOptions::bbUnitDataEditorClick() {
+    if (!editor_)
+        return;
+    const std::optional<std::filesystem::path> edited = editor_(GetOptions().UnitFile);
+    if (!edited)
+        return;
+    if (!SameFolder(edited->parent_path(), ProgramFolder()))
+        throw EM("Wrong file dir - must be the executable one");
+    Settings.SetValue("UnitFile", edited->filename().string());
+    Settings.SaveToFile(SettingsFileName());
+    LoadOptions();
+}
+
+TUOpts GetOptions() {
+    TfmUnitOptions* options = TfmUnitOptions::Instance();
+    if (!options)
+        throw EM("The options are read before the options frame exists");
+    return options->GetOptions();
+}
+
+} // namespace varnel

@@ -1,0 +1,30 @@
+#include "ui/options/WindowSizeFile.h"
+
+#include "common/ProgramFolder.h"
+#include "ui/options/KeyValueLines.h"
+
+#include <string>
+
+namespace varnel {
+
+std::filesystem::path WindowSizeFileName() {
+    return ProgramFolder() / "VarnelKalto.ext";
+}
+
+TWindowSize ReadWindowSize() {
+    TKeyValueLines lines;
+    lines.LoadFromFile(WindowSizeFileName());
+    TWindowSize size;
+    size.Width = lines.IntValue("Width", size.Width);
+    size.Height = lines.IntValue("Height", size.Height);
+    return size;
+}
+
+void WriteWindowSize(const TWindowSize& size) {
+    TKeyValueLines lines;
+    lines.Append("Width", std::to_string(size.Width));
+    lines.Append("Height", std::to_string(size.Height));
+    lines.SaveToFile(WindowSizeFileName());
+}
+
+} // namespace varnel
