@@ -1,0 +1,117 @@
+#include "units/Cats.h"
+
+#include "common/Exception.h"
+#include "common/Messages.h"
+#include "common/TextFile.h"
+#include "common/TextUtil.h"
+#include "convert/UnitNotation.h"
+
+#include <system_error>
+
+namespace varnel {
+
+TCats::TCats() = default;
+
+TCats::TCats(const std::filesystem::path& fileName) {
+    std::error_code ec;
+    if (std::filesystem::exists(fileName, ec))
+        LoadFromText(ReadTextFile(fileName));
+}
+
+TCats::~TCats() = default;
+
+void TCats::LoadFromText(std::string_view text) {
+    Clear();
+    try {
+        doc_.LoadFromText(text);
+    } catch (const EXmlParseError& e) {
+        ShowMessage(e.Message());
+        return;
+    }
+    // The parse replaced the document, so the previous Root is gone with it.
+    root_ = {};
+    root_ = UnitsDataOf(doc_);
+    LoadCategories();
+    LinkSupplementalCategories();
+}
+
+void TCats::Clear() {
+    allUnits_.Clear();
+    for (auto& cat : cats_)
+        cat->Clear();
+    cats_.clear();
+}
+
+TCat* TCats::Cats(int index) const {
+    if (index < 0 || index >= CatCount())
+        return nullptr;
+    return cats_[static_cast<size_t>(index)].get();
+}
+
+int TCats::AddCat(std::unique_ptr<TCat> cat) {
+    cats_.push_back(std::move(cat));
+    return CatCount() - 1;
+}
+
+int TCats::IndexOfCat(std::string_view name) const {
+    std::string wanted = Trim(name);
+    for (int i = 0; i < CatCount(); ++i)
+        if (SameText(Cats(i)->Name(), wanted))
+            return i;
+    return -1;
+}
+
+bool TCats::FindUnit(std::string_view symbol, int& catIndex, int& unitIndex) const {
+    for (int i = 0; i < CatCount(); ++i) {
+        int index = Cats(i)->Units().IndexOfSymbol(symbol);
+        if (index != -1) {
+            catIndex = i;
+            unitIndex = index;
+            return true;
+        }
+    }
+    catIndex = -1;
+    unitIndex = -1;
+    return false;
+}
+
+void TCats::LoadCategories() {
+    for (TXMLDomainType domain : root_.Domains()) {
+        if (domain.Enabled() == 0)
+            continue;
+        for (TXMLCategoryType category : domain.Categories()) {
+            if (category.Enabled() == 0)
+                continue;
+            TCat* cat = Cats(AddCat(std::make_unique<TCat>(this, category)));
+            for (TUnit* unit : cat->Units())
+                allUnits_.Add(unit);
+        }
+    }
+}
+
+void TCats::LinkSupplementalCategories() {
+    for (auto& cat : cats_)
+        if (cat->Kind() == ckSup)
+            LinkSupplementalCategory(*cat);
+}
+
+void TCats::LinkSupplementalCategory(TCat& cat) {
+    int core = cat.Units().IndexOfCore();
+    if (core == -1)
+        throw Exception("No known units in sup. category(1)");
+    TUnitEntries entries;
+    if (!ParseUnits(cat.Units()[core]->Symbol(), entries))
+        throw Exception("No known units in sup. category(2)");
+    if (entries.size() != 1)
+        throw Exception("No units in sup. category");
+    cat.degree_ = entries[0].Degree;
+    int catIndex = -1;
+    int unitIndex = -1;
+    if (!FindUnit(entries[0].Symbol, catIndex, unitIndex))
+        throw Exception("No known units in sup. category(3)");
+    TCat* root = Cats(catIndex);
+    cat.rootCat_ = root;
+    root->supCats_.push_back(&cat);
+}
+
+} // namespace varnel
