@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -132,15 +133,19 @@ void TfmUnitOptions::CreateAloneGroup() {
 
     chksAlone = new QListWidget(pnlAloneOpt);
     chksAlone->setObjectName("chksAlone");
+    const int rowHeight = std::max(chksAlone->fontMetrics().height(),
+                                   chksAlone->style()->pixelMetric(QStyle::PM_IndicatorHeight)) +
+                          6;
     for (const char* item :
          {"Copy Source and Target", "Minimize On SystemTray", "Monthly Update Check"}) {
         auto* entry = new QListWidgetItem(item, chksAlone);
         entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         entry->setCheckState(Qt::Unchecked);
+        entry->setSizeHint(QSize(0, rowHeight));
     }
     // Exactly as high as its three items, so that none is cut off.
     chksAlone->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    chksAlone->setFixedHeight(3 * chksAlone->sizeHintForRow(0) + 2 * chksAlone->frameWidth() + 4);
+    chksAlone->setFixedHeight(3 * rowHeight + 2 * chksAlone->frameWidth());
     chksAlone->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* layout = new QHBoxLayout(pnlAloneOpt);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+class QLockFile;
+
+namespace varnel {
+
+// Keeps the program to one running copy per user: the first copy holds a
+// lock file and listens on a local server of the same name; a later copy
+// finds the lock taken, sends the first a wake-up message and ends.
+class TSingleInstance : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr const char* DefaultName = "OneCopyVarnelUC";
+    static constexpr const char* WakeUpMessage = "WM_WAKEUP";
+
+    explicit TSingleInstance(const QString& name = DefaultName, QObject* parent = nullptr);
+    ~TSingleInstance() override;
+
+    // True when this process is the first copy. A lock left behind by a copy
+    // that ended without releasing it counts as free.
+    bool TryAcquire();
+    // Starts taking wake-up messages; called once the main window exists, so
+    // that an earlier second copy ends without waking anything.
+    bool Listen();
+    // Sent by a second copy; false when no first copy is listening.
+    bool SendWakeUp(int timeoutMs = 1000) const;
+
+    const QString& Name() const { return name_; }
+
+signals:
+    void WakeUpReceived();
+
+private:
+    void AcceptConnection();
+
+    QString name_;
+    std::unique_ptr<QLockFile> lock_;
+    QLocalServer* server_ = nullptr;
+};
+
+} // namespace varnel
