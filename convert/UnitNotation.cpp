@@ -13,8 +13,6 @@ namespace varnel {
 
 namespace {
 
-constexpr char32_t DegreeSign = 0x00B0;
-constexpr char32_t CapitalAWithRing = 0x00C5;
 constexpr char32_t SuperscriptTwo = 0x00B2;
 constexpr char32_t SuperscriptThree = 0x00B3;
 constexpr size_t MaxTokenChars = 20;
@@ -30,17 +28,19 @@ const char* const TooManyTokens = "Input string has too many tokens.";
 
 constexpr std::string_view BaseUnitSymbols[7] = {"m", "kg", "s", "A", "K", "mol", "cd"};
 
+constexpr std::u32string_view ParserLetters = U"\u00B0\u00C5";
+
 // Letters beyond ASCII that count as word characters; the notation parser
-// fills it while it tokenizes, so that °C and Å are symbols there only.
-std::u32string& ExtraLetters() {
-    static std::u32string letters;
+// sets them while it tokenizes, so that °C and Å are symbols there only.
+std::u32string_view& ExtraLetters() {
+    static std::u32string_view letters;
     return letters;
 }
 
 class ExtraLettersScope {
 public:
-    ExtraLettersScope() { ExtraLetters() = {DegreeSign, CapitalAWithRing}; }
-    ~ExtraLettersScope() { ExtraLetters().clear(); }
+    ExtraLettersScope() { ExtraLetters() = ParserLetters; }
+    ~ExtraLettersScope() { ExtraLetters() = {}; }
     ExtraLettersScope(const ExtraLettersScope&) = delete;
     ExtraLettersScope& operator=(const ExtraLettersScope&) = delete;
 };
@@ -50,7 +50,7 @@ bool IsDigit(char32_t c) {
 }
 
 bool IsExtraLetter(char32_t c) {
-    return ExtraLetters().find(c) != std::u32string::npos;
+    return ExtraLetters().find(c) != std::u32string_view::npos;
 }
 
 bool IsWordStart(char32_t c) {
@@ -207,6 +207,7 @@ TTokenRec NextToken(std::u32string_view t, size_t& i) {
 
 int SplitCodePoints(std::u32string_view text, std::vector<TTokenRec>& tokens) {
     tokens.clear();
+    tokens.reserve(16);
     const std::u32string t = DropBlankPairs(std::u32string(text) + U' ');
     size_t i = 0;
     while (i < t.size()) {
