@@ -1,0 +1,46 @@
+#include "common/Messages.h"
+#include "common/TextFile.h"
+#include "tests/units/GeneratedUnitsData.h"
+#include "units/Validation.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+namespace {
+
+using namespace varnel;
+
+void Validate(benchmark::State& state, const std::string& text, bool enabledOnly) {
+    SetMessageSink({});
+    TXmlDocument doc;
+    doc.LoadFromText(text);
+    TXMLUnitsDataType root = UnitsDataOf(doc);
+    TValidationErrors errors;
+    for (auto _ : state) {
+        ValidateUnitsData(root, errors, enabledOnly);
+        benchmark::DoNotOptimize(errors.data());
+    }
+    state.counters["errors"] = static_cast<double>(errors.size());
+}
+
+void ShippedFile(benchmark::State& state) {
+    const std::filesystem::path file = std::filesystem::path(VARNEL_DATA_DIR) / "Varnel.unt";
+    if (!std::filesystem::exists(file)) {
+        state.SkipWithError("data/Varnel.unt is missing");
+        return;
+    }
+    Validate(state, ReadTextFile(file), state.range(0) != 0);
+}
+
+void Generated5000Units(benchmark::State& state) {
+    Validate(state, test::GeneratedUnitsData(5000), state.range(0) != 0);
+}
+
+} // namespace
+
+// Argument: 1 validates enabled data only (the editor's Done), 0 everything.
+BENCHMARK(ShippedFile)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(Generated5000Units)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,254 @@
+#include "units/Validation.h"
+
+#include "common/TextUtil.h"
+#include "convert/UnitNotation.h"
+#include "units/Unit.h"
+#include "units/UnitPartners.h"
+
+#include <cmath>
+#include <memory>
+
+namespace varnel {
+
+namespace {
+
+constexpr std::string_view CoreUnitType = "si-unit";
+constexpr std::string_view FactorUnitType = "factor";
+constexpr std::string_view RootCatType = "root";
+constexpr std::string_view SupCatType = "sup";
+
+class TNoProgress : public TValidationProgress {
+public:
+    void Started() override {}
+    void SetMaximum(int) override {}
+    void ShowCategory(const std::string&) override {}
+    void ProcessEvents() override {}
+    void Finished() override {}
+};
+
+// Hides the progress window however the validation ends.
+class TProgressScope {
+public:
+    explicit TProgressScope(TValidationProgress& progress) : progress_(progress) {
+        progress_.Started();
+    }
+    ~TProgressScope() { progress_.Finished(); }
+    TProgressScope(const TProgressScope&) = delete;
+    TProgressScope& operator=(const TProgressScope&) = delete;
+
+private:
+    TValidationProgress& progress_;
+};
+
+class TUnitsDataValidator {
+public:
+    TUnitsDataValidator(const TXMLUnitsDataType& root, TValidationErrors& errors, bool enabledOnly,
+                        TValidationProgress& progress)
+        : root_(root), errors_(errors), enabledOnly_(enabledOnly), progress_(progress) {}
+
+    void Run() {
+        keywords_ = SplitCommaText(root_.Description().Keywords());
+        CheckHeader();
+        CollectCategories();
+        progress_.SetMaximum(static_cast<int>(cats_.size()));
+        for (TXMLDomainType domain : root_.Domains())
+            if (domain.Enabled() != 0)
+                for (TXMLCategoryType category : domain.Categories())
+                    CheckCategory(category);
+    }
+
+private:
+    void Add(std::string message, TXMLElement element = {}) {
+        errors_.push_back({std::move(message), element});
+    }
+
+    bool Skipped(const TXMLCategoryType& category) const {
+        return enabledOnly_ && category.Enabled() == 0;
+    }
+    bool Skipped(const TXMLUnitType& unit) const { return enabledOnly_ && unit.Enabled() == 0; }
+
+    void CheckHeader() {
+        TXMLDescriptionType description = root_.Description();
+        if (description.Version() != "1.00")
+            Add("Wrong version - possible mismaches.");
+        if (description.Copyright() != "Quillmere")
+            Add("WRONG COPYRIGHT NOTICE !");
+    }
+
+    void CollectCategories() {
+        for (TXMLDomainType domain : root_.Domains()) {
+            if (domain.Enabled() == 0)
+                continue;
+            for (TXMLCategoryType category : domain.Categories()) {
+                progress_.ProcessEvents();
+                if (!Skipped(category))
+                    cats_.push_back(category);
+            }
+        }
+    }
+
+    void CheckCategory(const TXMLCategoryType& category) {
+        progress_.ShowCategory(category.Name());
+        progress_.ProcessEvents();
+        if (Skipped(category))
+            return;
+        if (IsBlank(category.Name()))
+            Add("Category name is empty", category);
+        if (IndexOfText(category.Type(), CatTypes) < 0)
+            Add("Category type is wrong", category);
+        for (const TXMLCategoryType& other : cats_)
+            if (other != category && SameText(other.Name(), category.Name()))
+                Add("Duplicated category names", category);
+
+        int coreCount = 0;
+        TXMLUnitType core;
+        for (TXMLUnitType unit : category.Units())
+            if (unit.Type() == CoreUnitType) {
+                ++coreCount;
+                core = unit;
+            }
+        if (coreCount != 1)
+            Add("Each category must have one core-unit", category);
+        else
+            CheckCoreUnit(category, core);
+
+        for (TXMLUnitType unit : category.Units())
+            CheckUnit(category, unit);
+    }
+
+    void CheckCoreUnit(const TXMLCategoryType& category, const TXMLUnitType& core) {
+        TUnitEntries entries;
+        if (!ParseUnits(core.Symbol(), entries))
+            return; // the parser has shown its message
+        int kind = IndexOfText(category.Type(), CatTypes);
+        if (kind == 1)
+            CheckSupCoreUnit(core, entries);
+        else if (kind == 2)
+            CheckCompCategory(category, core, entries);
+    }
+
+    void CheckSupCoreUnit(const TXMLUnitType& core, const TUnitEntries& entries) {
+        if (entries.size() != 1)
+            Add("Core-unit of suplemental category must have one root core-unit to be supl. to",
+                core);
+        else if (!FindInRoots(entries[0].Symbol))
+            Add("Unknown core-unit of suplemental category", core);
+    }
+
+    void CheckCompCategory(const TXMLCategoryType& category, const TXMLUnitType& core,
+                           const TUnitEntries& coreEntries) {
+        for (const TUnitRec& entry : coreEntries)
+            if (!FindInRoots(entry.Symbol))
+                Add("Unknown core-unit (" + entry.Symbol + ") of compound category", core);
+        for (TXMLUnitType unit : category.Units())
+            if (unit.Type() == FactorUnitType)
+                CheckCompFactorUnit(unit, coreEntries);
+    }
+
+    void CheckCompFactorUnit(const TXMLUnitType& unit, const TUnitEntries& coreEntries) {
+        TUnitEntries entries;
+        ParseUnits(unit.Symbol(), entries); // what was read is compared, accepted or not
+        if (entries.size() != coreEntries.size()) {
+            Add("Wrong number of units (" + unit.Symbol() + ") of compound category", unit);
+            return;
+        }
+        for (size_t k = 0; k < entries.size(); ++k) {
+            TPartnerPosition a = FindInRoots(coreEntries[k].Symbol);
+            TPartnerPosition b = a ? FindAny(entries[k].Symbol) : TPartnerPosition();
+            if (!a || !b) {
+                Add("Unknown unit (" + entries[k].Symbol + ") of compound category", unit);
+                continue;
+            }
+            if (coreEntries[k].Degree != entries[k].Degree)
+                Add("Wrong exponent in unit definition -> " + entries[k].Symbol, unit);
+            if (a.Cat != b.Cat)
+                Add("Uncorrespondent units in definition ->" + entries[k].Symbol, unit);
+        }
+    }
+
+    void CheckUnit(const TXMLCategoryType& category, const TXMLUnitType& unit) {
+        TUnit temporary(nullptr, unit);
+        if (Skipped(unit))
+            return;
+        CheckKeywords(unit);
+        if (IsBlank(unit.Name()))
+            Add("Unit name is empty", unit);
+        if (unit.Symbol().empty())
+            Add("Unit symbol is empty", unit);
+        Partners().ReportDuplicates(unit, [&](const char* message) { Add(message, unit); });
+        CheckConversion(category, unit, temporary);
+    }
+
+    void CheckKeywords(const TXMLUnitType& unit) {
+        for (const std::string& word : SplitCommaText(unit.Kw())) {
+            bool known = false;
+            for (const std::string& keyword : keywords_)
+                known = known || SameText(word, keyword);
+            if (!known) {
+                Add("Incorrect keyword(s)", unit);
+                return;
+            }
+        }
+    }
+
+    void CheckConversion(const TXMLCategoryType& category, const TXMLUnitType& unit,
+                         const TUnit& temporary) {
+        switch (IndexOfText(unit.Type(), UnitTypes)) {
+        case 0: {
+            std::string inBaseUnits = unit.InBaseUnits();
+            if (category.Type() == RootCatType && !inBaseUnits.empty() && inBaseUnits != "1" &&
+                !temporary.HasBaseUnits())
+                Add("Base units problem", unit);
+            break;
+        }
+        case 1:
+            if (std::isnan(temporary.Factor()))
+                Add("Wrong conversion factor", unit);
+            break;
+        case 2:
+            if (unit.RuleFrom().find('#') == std::string::npos)
+                Add("\"Conversion rule from\" is incorrect", unit);
+            if (unit.RuleTo().find('#') == std::string::npos)
+                Add("\"Conversion rule to\" is incorrect", unit);
+            if (category.Type() == SupCatType)
+                Add("\"Rule type conversion is not allowed in sup. categories", unit);
+            break;
+        default:
+            Add("Unit type is wrong", unit);
+        }
+    }
+
+    TPartnerPosition FindInRoots(const std::string& symbol) {
+        return Partners().FindInRoots(symbol);
+    }
+    TPartnerPosition FindAny(const std::string& symbol) { return Partners().FindAny(symbol); }
+
+    // Built at the first search, where a plain walk over the partners would
+    // first read them.
+    TUnitPartners& Partners() {
+        if (!partners_)
+            partners_ = std::make_unique<TUnitPartners>(cats_, enabledOnly_);
+        return *partners_;
+    }
+
+    const TXMLUnitsDataType& root_;
+    TValidationErrors& errors_;
+    const bool enabledOnly_;
+    TValidationProgress& progress_;
+    std::vector<std::string> keywords_;
+    std::vector<TXMLCategoryType> cats_;
+    std::unique_ptr<TUnitPartners> partners_;
+};
+
+} // namespace
+
+void ValidateUnitsData(const TXMLUnitsDataType& root, TValidationErrors& errors, bool enabledOnly,
+                       TValidationProgress* progress) {
+    errors.clear();
+    TNoProgress noProgress;
+    TValidationProgress& reporter = progress ? *progress : noProgress;
+    TProgressScope scope(reporter);
+    TUnitsDataValidator(root, errors, enabledOnly, reporter).Run();
+}
+
+} // namespace varnel
