@@ -62,8 +62,24 @@ void TfrmProgressMsg::ShowText(const QString& text) {
     ProcessMessages();
 }
 
-void TfrmProgressMsg::SetMaximum(int maximum) {
-    ProgressBar1->setMaximum(maximum);
+void TfrmProgressMsg::Started() {
+    show();
+}
+
+void TfrmProgressMsg::SetMaximum(int categories) {
+    ProgressBar1->setMaximum(categories);
+}
+
+void TfrmProgressMsg::ShowCategory(const std::string& name) {
+    ShowText(QString::fromStdString(name));
+}
+
+void TfrmProgressMsg::ProcessEvents() {
+    ProcessMessages();
+}
+
+void TfrmProgressMsg::Finished() {
+    hide();
 }
 
 void TfrmProgressMsg::ProcessMessages() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "units/ValidationProgress.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -11,7 +13,7 @@ namespace varnel {
 // The small window that shows what a long validation is working on. Its bar
 // advances one step every 100 ms while it is shown: it tells elapsed time,
 // not the share done.
-class TfrmProgressMsg : public QDialog {
+class TfrmProgressMsg : public QDialog, public TValidationProgress {
     Q_OBJECT
 
 public:
@@ -20,13 +22,18 @@ public:
 
     // The current subject, shown at once.
     void ShowText(const QString& text);
-    void SetMaximum(int maximum);
     // Lets the window repaint; the user's input waits, so that nothing
     // changes the data under the validation.
     static void ProcessMessages();
 
     // The process-wide instance: the last one created and still alive.
     static TfrmProgressMsg* Instance();
+
+    void Started() override;
+    void SetMaximum(int categories) override;
+    void ShowCategory(const std::string& name) override;
+    void ProcessEvents() override;
+    void Finished() override;
 
 public slots:
     void Timer1Timer();

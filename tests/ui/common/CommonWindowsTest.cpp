@@ -1,6 +1,5 @@
 #include "common/Exception.h"
 #include "common/HelpTopics.h"
-#include "ui/common/BusyCursor.h"
 #include "ui/common/HelpViewer.h"
 #include "ui/common/Hints.h"
 #include "ui/common/ProgressMsg.h"
@@ -44,7 +43,6 @@ private slots:
     void ErrorInAnEventIsShownAndTheLoopGoesOn();
     void ErrorInAButtonHandlerLeavesTheWindowUsable();
     void ProgressWindowAdvancesWhileShown();
-    void BusyCursorIsRestoredOnError();
 };
 
 void CommonWindowsTest::cleanup() {
@@ -181,16 +179,6 @@ void CommonWindowsTest::ProgressWindowAdvancesWhileShown() {
     QVERIFY(!timer->isActive());
     progress.show();
     QCOMPARE(bar->value(), 0);
-}
-
-void CommonWindowsTest::BusyCursorIsRestoredOnError() {
-    try {
-        TBusyCursor busy;
-        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        throw EM("1");
-    } catch (const EM&) {
-    }
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
 }
 
 VARNEL_GUI_TEST_MAIN(CommonWindowsTest)

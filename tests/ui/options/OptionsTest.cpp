@@ -64,13 +64,11 @@ private slots:
     void SaveWritesExactlyTheTenLines();
     void EmptySettingsLeaveTheControlsAsShown();
     void UnitFilesListedAndSelected();
-    void CustomSearchFieldFollowsTheList();
     void CancelRestoresTheStoredValues();
     void OkSavesTheShownValues();
     void EditorFileOutsideTheProgramFolderIsRefused();
     void EditorFileBecomesTheUnitFile();
     void PrecisionReachesFormatValue();
-    void StandAloneGroupAndCaption();
     void UnwritableSettingsFileKeepsTheOldOne();
     void WindowSizeFileIsRead_data();
     void WindowSizeFileIsRead();
@@ -260,19 +258,6 @@ void OptionsTest::UnitFilesListedAndSelected() {
     QVERIFY(messages.Texts().isEmpty());
 }
 
-void OptionsTest::CustomSearchFieldFollowsTheList() {
-    TProgramFolder folder;
-    TfmUnitOptions frame;
-    auto* list = Control<QComboBox>(&frame, "cbSearchEngine");
-    auto* custom = Control<QLineEdit>(&frame, "eCustomSE");
-    auto* http = Control<QLabel>(&frame, "lbHttp");
-
-    list->setCurrentIndex(0);
-    QVERIFY(custom->isEnabled() && http->isEnabled());
-    list->setCurrentIndex(4);
-    QVERIFY(!custom->isEnabled() && !http->isEnabled());
-}
-
 void OptionsTest::CancelRestoresTheStoredValues() {
     TProgramFolder folder;
     folder.CopyFixture("gui_units.unt", "Varnel.unt");
@@ -381,18 +366,6 @@ void OptionsTest::PrecisionReachesFormatValue() {
     }
     QCOMPARE(FormatValue(3.14159265358979), std::string("3.141593"));
     QCOMPARE(TfmUnitOptions::Instance(), nullptr);
-}
-
-void OptionsTest::StandAloneGroupAndCaption() {
-    TProgramFolder folder;
-    TfmUnitOptions alone(nullptr, true);
-    TfmUnitOptions embedded(nullptr, false);
-
-    QVERIFY(Control<QWidget>(&alone, "pnlAloneOpt")->isVisibleTo(&alone));
-    QVERIFY(!Control<QLabel>(&alone, "stCaption")->isVisibleTo(&alone));
-    QVERIFY(!Control<QWidget>(&embedded, "pnlAloneOpt")->isVisibleTo(&embedded));
-    QVERIFY(Control<QLabel>(&embedded, "stCaption")->isVisibleTo(&embedded));
-    QCOMPARE(Control<QLabel>(&embedded, "stCaption")->text(), QString("Units Converter"));
 }
 
 void OptionsTest::UnwritableSettingsFileKeepsTheOldOne() {
