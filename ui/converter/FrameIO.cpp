@@ -76,6 +76,18 @@ bool TfmIO::TargetEmpty() const {
     return target.isEmpty() || target == "[]";
 }
 
+void TfmIO::GetDim(int side, TDimRec& dim) const {
+    StrToDimRec((side == 0 ? GetSource() : GetTarget()).toStdString(), dim);
+}
+
+void TfmIO::SetDim(int side, const TDimRec& dim) {
+    const QString text = QString::fromStdString(DimRecToText(dim));
+    if (side == 0)
+        SetSource(text);
+    else
+        SetTarget(text);
+}
+
 void TfmIO::SetEditMode(bool on) {
     if (ModeLocked || on == editMode_)
         return;
@@ -99,6 +111,15 @@ void TfmIO::LogConversion() {
 
 void TfmIO::FrameResize() {
     updateGeometry();
+}
+
+QWidget* TfmIO::InputLine() const {
+    return reSource;
+}
+
+void TfmIO::ClearInputSelection() {
+    if (reSource->hasSelectedText())
+        reSource->deselect();
 }
 
 void TfmIO::SourceEdited() {

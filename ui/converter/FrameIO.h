@@ -1,5 +1,7 @@
 #pragma once
 
+#include "convert/DimRec.h"
+
 #include <QFrame>
 #include <QString>
 
@@ -31,6 +33,9 @@ public:
     void SetTarget(const QString& text);
     // True when the target is blank or "[]".
     bool TargetEmpty() const;
+    // The source (side 0) or the target (side 1) as a quantity record.
+    void GetDim(int side, TDimRec& dim) const;
+    void SetDim(int side, const TDimRec& dim);
 
     bool EditMode() const { return editMode_; }
     // Does nothing while ModeLocked.
@@ -43,7 +48,9 @@ public:
     void LogConversion();
 
     void FrameResize();
-    QLineEdit* InputLine() const { return reSource; }
+    // The input line, which takes the focus when the window opens.
+    QWidget* InputLine() const;
+    void ClearInputSelection();
 
     bool ModeLocked = false;
     // Set while the frame or the integrated converter rewrites the input
