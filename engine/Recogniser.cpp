@@ -313,8 +313,11 @@ TRecogniser::TStep TRecogniser::ResumeAlternatives(TFrame& frame, const TMatch* 
     while (frame.Next < static_cast<int>(alternatives.size())) {
         const TForm alternative = alternatives[static_cast<std::size_t>(frame.Next++)];
         if (alternative == TForm::Variable) {
-            if (IsVariable(begin, frame.End))
-                return Done(Passed(begin, frame.End));
+            if (IsVariable(begin, frame.End)) {
+                TMatch match = Passed(begin, frame.End);
+                match.Kind = TOpKind::okPower; // an exponent that is a variable
+                return Done(match);
+            }
         } else if (alternative == TForm::Number) {
             const TMatch number = frame.Form == TForm::PowerRight ? ExponentMatch(begin, frame.End)
                                                                   : NumberMatch(begin, frame.End);
@@ -374,6 +377,8 @@ TRecogniser::TStep TRecogniser::ResumeScan(TFrame& frame, const TMatch* sub) {
     case TPhase::Right:
         if (sub->Raises())
             return Done(Verdict(sub->Verdict));
+        if (!sub->Passed())
+            NoteRightFails(frame);
         if (sub->Passed()) {
             TMatch match = Passed(frame.Held.LeftBegin, frame.Held.LeftEnd);
             match.RightBegin = sub->LeftBegin;
@@ -384,8 +389,10 @@ TRecogniser::TStep TRecogniser::ResumeScan(TFrame& frame, const TMatch* sub) {
         break;
     case TPhase::RightFirst:
         // The left part cannot raise, so a failing right part settles the split.
-        if (sub->Verdict == TVerdict::No)
+        if (sub->Verdict == TVerdict::No) {
+            NoteRightFails(frame);
             break;
+        }
         frame.Held = *sub;
         frame.Phase = TPhase::LeftAfterRight;
         return Call(scan.Left, frame.Begin, frame.Candidate);
@@ -477,6 +484,10 @@ void TRecogniser::StartScan(TFrame& frame) {
 bool TRecogniser::FindCandidate(TFrame& frame) {
     if (frame.FromList) {
         const auto& marks = *frame.Marks;
+        // Splits whose right part is known to fail need no test when their
+        // left part cannot raise.
+        if (index_.NothingRaisesIn(frame.Begin, frame.End))
+            frame.Next = SkipFailingRights(frame, frame.Next);
         if (frame.Next >= static_cast<int>(marks.size()))
             return false;
         const std::uint64_t key = marks[static_cast<std::size_t>(frame.Next)];
@@ -609,10 +620,40 @@ TMatch TRecogniser::ExponentMatch(int begin, int end) {
     return match;
 }
 
+// Splits of the same operator that end at the same place share their right
+// parts. Each split whose right part failed links to the next split in the
+// list; a chain of such links is followed, and shortened, in one go.
+TForm TRecogniser::SkipKey(const TFrame& frame) const {
+    const TScan& scan = ScanOf(frame.Form);
+    const bool live = frame.Marks == &index_.Marks(scan.Mark, true);
+    return static_cast<TForm>(kFormCount + 2 * static_cast<int>(frame.Form) + (live ? 1 : 0));
+}
+
+void TRecogniser::NoteRightFails(const TFrame& frame) {
+    if (!frame.FromList)
+        return;
+    TMatch link;
+    link.LeftBegin = frame.Next;
+    Remember(SkipKey(frame), frame.Next - 1, frame.End, link);
+}
+
+int TRecogniser::SkipFailingRights(const TFrame& frame, int from) {
+    const TForm key = SkipKey(frame);
+    int to = from;
+    while (const TMatch* link = Recall(key, to, frame.End))
+        to = link->LeftBegin;
+    for (int at = from; at != to;) {
+        TMatch* link = Recall(key, at, frame.End);
+        at = link->LeftBegin;
+        link->LeftBegin = to;
+    }
+    return to;
+}
+
 std::size_t TRecogniser::SlotOf(TForm form, int begin, int end) const {
     const std::uint64_t key = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(begin)) << 32 |
                                static_cast<std::uint32_t>(end)) ^
-                              (static_cast<std::uint64_t>(form) << 58);
+                              (static_cast<std::uint64_t>(form) * 0x9E3779B97F4A7C15ULL);
     return static_cast<std::size_t>(Mix(key)) & (memo_.size() - 1);
 }
 
@@ -624,6 +665,10 @@ const TMatch* TRecogniser::Recall(TForm form, int begin, int end) const {
         if (entry.Begin == begin && entry.End == end && entry.Form == form)
             return &entry.Match;
     }
+}
+
+TMatch* TRecogniser::Recall(TForm form, int begin, int end) {
+    return const_cast<TMatch*>(static_cast<const TRecogniser*>(this)->Recall(form, begin, end));
 }
 
 void TRecogniser::Remember(TForm form, int begin, int end, const TMatch& match) {

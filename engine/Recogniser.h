@@ -95,7 +95,12 @@ private:
     TMatch ExponentMatch(int begin, int end);
     char At(int i) const { return text_[static_cast<std::size_t>(i)]; }
 
+    void NoteRightFails(const TFrame& frame);
+    int SkipFailingRights(const TFrame& frame, int from);
+    TForm SkipKey(const TFrame& frame) const;
+
     const TMatch* Recall(TForm form, int begin, int end) const;
+    TMatch* Recall(TForm form, int begin, int end);
     void Remember(TForm form, int begin, int end, const TMatch& match);
     std::size_t SlotOf(TForm form, int begin, int end) const;
     void GrowMemo();
