@@ -1,0 +1,130 @@
+#include "app/CliConverter.h"
+
+#include "common/TextUtil.h"
+
+namespace varnel::cli {
+
+namespace {
+
+// A factor as the user wrote it: "km", "1/h", "m^2".
+std::string WrittenFactor(const TDim& dim) {
+    return UnitListToText({dim.UnitLine()});
+}
+
+std::string TargetUnits(std::string_view target) {
+    std::string units(target);
+    if (units.find('[') == std::string::npos)
+        return Trim(units);
+    TextInBrackets(units);
+    return units;
+}
+
+} // namespace
+
+TCliConverter::TCliConverter(std::string_view unitsDataText) {
+    source_.SetKeepValue(true);
+    target_.SetKeepValue(false);
+    source_.LoadFromText(unitsDataText);
+    if (source_.Root())
+        target_.LoadFromText(unitsDataText);
+}
+
+std::string TCliConverter::Convert(std::string_view quantity, std::string_view target) {
+    const std::string targetUnits = TargetUnits(target);
+    try {
+        return ConvertByFactors(quantity, targetUnits);
+    } catch (const ECliError& e) {
+        // One unit converts to any unit of its category, compound ones included.
+        if (!e.Message().empty() && ConvertsAsOneUnit(quantity, targetUnits))
+            return target_.GetText();
+        throw;
+    }
+}
+
+std::string TCliConverter::ConvertByFactors(std::string_view quantity,
+                                            const std::string& targetUnits) {
+    SetSource(quantity);
+    std::vector<TWantedUnit> wanted = WantedUnits(targetUnits);
+    target_.SetText(quantity);
+    std::vector<int> unitIndices;
+    for (int i = 0; i < target_.DimCount(); ++i)
+        unitIndices.push_back(MatchFactor(*target_.Dims(i), wanted));
+    for (const TWantedUnit& unit : wanted)
+        if (!unit.Used)
+            throw ECliError("The target unit " + unit.Written + " matches no unit of the source.");
+    for (int i = 0; i < target_.DimCount(); ++i)
+        target_.Dims(i)->SetUnitIndex(unitIndices[static_cast<size_t>(i)]);
+    return target_.GetText();
+}
+
+bool TCliConverter::ConvertsAsOneUnit(std::string_view quantity, const std::string& targetUnits) {
+    target_.SetText(quantity);
+    std::string sourceUnits = target_.GetText();
+    if (!target_.UnitsValid() || !TextInBrackets(sourceUnits))
+        return false;
+    int sourceCat = -1;
+    int targetCat = -1;
+    int unit = -1;
+    // Across categories the factor by factor answer says more than the
+    // engine's "Categories don't match.".
+    if (!target_.LookUpUnit(sourceUnits, sourceCat, unit) ||
+        !target_.LookUpUnit(targetUnits, targetCat, unit) || sourceCat != targetCat)
+        return false;
+    return target_.ConvertTo(targetUnits);
+}
+
+void TCliConverter::SetSource(std::string_view quantity) {
+    std::string units(quantity);
+    if (!TextInBrackets(units))
+        throw ECliError("Write the units of the quantity in brackets, for example 36 [km/h].");
+    source_.SetText(quantity);
+    if (!source_.UnitsValid())
+        throw ECliError(""); // the engine has shown why
+    CheckConvertible(source_);
+}
+
+std::vector<TCliConverter::TWantedUnit> TCliConverter::WantedUnits(const std::string& targetUnits) {
+    target_.SetText("1 [" + targetUnits + "]");
+    if (!target_.UnitsValid())
+        throw ECliError("");
+    CheckConvertible(target_);
+    std::vector<TWantedUnit> wanted;
+    for (int i = 0; i < target_.DimCount(); ++i) {
+        const TDim& dim = *target_.Dims(i);
+        wanted.push_back(
+            {WrittenFactor(dim), dim.CatIndex(), dim.UnitIndex(), dim.Exponent(), dim.SupCat()});
+    }
+    return wanted;
+}
+
+void TCliConverter::CheckConvertible(const TConvert& engine) {
+    for (int i = 0; i < engine.DimCount(); ++i) {
+        const TDim& dim = *engine.Dims(i);
+        if (!dim.UnknownSymbol().empty())
+            throw ECliError("Unknown unit " + dim.UnknownSymbol() + ".");
+        if (dim.Kind() == ckNone)
+            throw ECliError("A unit of a compound category converts only alone.");
+        if (!dim.CanConvert())
+            throw ECliError("The rule-based unit " + WrittenFactor(dim) +
+                            " converts only alone, not as a factor.");
+    }
+}
+
+int TCliConverter::MatchFactor(const TDim& dim, std::vector<TWantedUnit>& wanted) {
+    for (TWantedUnit& unit : wanted) {
+        if (unit.CatIndex != dim.CatIndex())
+            continue;
+        const bool samePower =
+            unit.Exponent == dim.Exponent() &&
+            (unit.UnitIndex < dim.Units().Count() || unit.SupCat == dim.SupCat());
+        if (!samePower)
+            throw ECliError("The target unit " + unit.Written + " does not fit " +
+                            WrittenFactor(dim) + " of the source.");
+        unit.Used = true;
+        return unit.UnitIndex;
+    }
+    throw ECliError("The target names no unit for " + WrittenFactor(dim) + " (" + dim.Name() +
+                    ").");
+}
+
+} // namespace varnel::cli

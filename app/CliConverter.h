@@ -1,0 +1,55 @@
+#pragma once
+
+#include "common/Exception.h"
+#include "convert/Convert.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnel::cli {
+
+// A conversion the tool refuses, in words for the user. An empty message
+// means the engine has already said why.
+class ECliError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// Converts quantities as the converter window's Simple page does: the source
+// engine keeps the typed value, the target engine takes the source and
+// converts it factor by factor to the units the target names.
+class TCliConverter {
+public:
+    // Loads the units data into both engines; raises Exception when the text
+    // cannot serve as units data.
+    explicit TCliConverter(std::string_view unitsDataText);
+
+    // The converted quantity as text ("10 [m/s]"). `target` holds one unit
+    // per factor of the quantity, in any order, with or without brackets.
+    std::string Convert(std::string_view quantity, std::string_view target);
+
+    const TConvert& Units() const { return source_; }
+
+private:
+    struct TWantedUnit {
+        std::string Written;
+        int CatIndex = -1;
+        int UnitIndex = -1;
+        int Exponent = 0;
+        const TCat* SupCat = nullptr;
+        bool Used = false;
+    };
+
+    std::string ConvertByFactors(std::string_view quantity, const std::string& targetUnits);
+    bool ConvertsAsOneUnit(std::string_view quantity, const std::string& targetUnits);
+    void SetSource(std::string_view quantity);
+    std::vector<TWantedUnit> WantedUnits(const std::string& targetUnits);
+    static void CheckConvertible(const TConvert& engine);
+    static int MatchFactor(const TDim& dim, std::vector<TWantedUnit>& wanted);
+
+    TConvert source_;
+    TConvert target_;
+};
+
+} // namespace varnel::cli

@@ -1,0 +1,117 @@
+#include "app/CliOptions.h"
+
+#include "common/Exception.h"
+
+#include <algorithm>
+#include <charconv>
+#include <functional>
+
+namespace varnel::cli {
+
+namespace {
+
+enum class TValueKind { None, Required, Optional };
+
+// One option of the command line. A new option is one more row of the table.
+struct TCliOption {
+    std::string_view Name;
+    TValueKind Value;
+    std::string_view ValueName;
+    std::string_view Help;
+    std::function<void(TCliOptions&, const std::string&)> Apply;
+};
+
+int ReadPrecision(const std::string& text) {
+    int value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
+        throw Exception("--prec needs a whole number of digits, not \"" + text + "\".");
+    return value;
+}
+
+const std::vector<TCliOption>& Options() {
+    static const std::vector<TCliOption> options = {
+        {"--data", TValueKind::Required, "FILE",
+         "units data file (default: Varnel.unt beside the program)",
+         [](TCliOptions& o, const std::string& v) { o.DataFile = v; }},
+        {"--prec", TValueKind::Required, "N", "significant digits of the results (default 7)",
+         [](TCliOptions& o, const std::string& v) { o.Precision = ReadPrecision(v); }},
+        {"--list", TValueKind::Optional, "CATEGORY",
+         "list domains, categories and units, or the units of one category",
+         [](TCliOptions& o, const std::string& v) {
+             o.List = true;
+             o.ListCategory = v;
+         }},
+        {"--help", TValueKind::None, "", "show this help",
+         [](TCliOptions& o, const std::string&) { o.Help = true; }},
+    };
+    return options;
+}
+
+const TCliOption* FindOption(std::string_view name) {
+    if (name == "-h")
+        name = "--help";
+    for (const TCliOption& option : Options())
+        if (option.Name == name)
+            return &option;
+    return nullptr;
+}
+
+bool IsOptionLike(const std::string& argument) {
+    return argument.starts_with("--") || argument == "-h";
+}
+
+} // namespace
+
+TCliOptions ParseCliArguments(const std::vector<std::string>& arguments) {
+    TCliOptions options;
+    bool optionsEnded = false;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (optionsEnded || !IsOptionLike(argument)) {
+            options.Conversion.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        const TCliOption* option = FindOption(name);
+        if (option == nullptr)
+            throw Exception("Unknown option " + name + "; see varnel --help.");
+        std::string value;
+        if (equals != std::string::npos) {
+            if (option->Value == TValueKind::None)
+                throw Exception(name + " takes no value.");
+            value = argument.substr(equals + 1);
+        } else if (option->Value == TValueKind::Required) {
+            if (i + 1 == arguments.size())
+                throw Exception(name + " needs a value: " + name + " " +
+                                std::string(option->ValueName) + ".");
+            value = arguments[++i];
+        } else if (option->Value == TValueKind::Optional && i + 1 < arguments.size() &&
+                   !IsOptionLike(arguments[i + 1])) {
+            value = arguments[++i];
+        }
+        option->Apply(options, value);
+    }
+    return options;
+}
+
+std::string OptionsHelp() {
+    std::string text;
+    for (const TCliOption& option : Options()) {
+        std::string head = "  " + std::string(option.Name);
+        if (option.Value == TValueKind::Required)
+            head += " " + std::string(option.ValueName);
+        else if (option.Value == TValueKind::Optional)
+            head += " [" + std::string(option.ValueName) + "]";
+        head.resize(std::max<size_t>(head.size() + 2, 22), ' ');
+        text += head + std::string(option.Help) + "\n";
+    }
+    return text;
+}
+
+} // namespace varnel::cli

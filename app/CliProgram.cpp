@@ -1,0 +1,195 @@
+#include "app/CliProgram.h"
+
+#include "app/CliConverter.h"
+#include "app/CliListing.h"
+#include "app/CliOptions.h"
+#include "common/FormatValue.h"
+#include "common/Messages.h"
+#include "common/ProgramFolder.h"
+#include "common/TextFile.h"
+#include "common/TextUtil.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace varnel::cli {
+
+namespace {
+
+const char* const Usage =
+    "Usage:\n"
+    "  varnel [OPTIONS] QUANTITY TARGET   convert, for example: varnel '36 [km/h]' '[m/s]'\n"
+    "  varnel [OPTIONS] < FILE            convert one \"QUANTITY -> TARGET\" per line\n"
+    "  varnel --list [CATEGORY]           show the units\n"
+    "\n"
+    "The target names one unit per unit of the quantity, in any order; a quantity of\n"
+    "one unit converts to any unit of its category.\n"
+    "\n"
+    "Options:\n";
+
+const char* const BatchLineSeparator = "->";
+
+// Messages of the core become lines on standard error, marked with the
+// batch line they belong to, for as long as the run lasts.
+class TMessageLines {
+public:
+    explicit TMessageLines(std::ostream& err) {
+        previous_ = SetMessageSink(
+            [this, &err](const std::string& text) { err << prefix_ << text << '\n'; });
+    }
+    ~TMessageLines() { SetMessageSink(std::move(previous_)); }
+    TMessageLines(const TMessageLines&) = delete;
+    TMessageLines& operator=(const TMessageLines&) = delete;
+
+    void SetPrefix(std::string prefix) { prefix_ = std::move(prefix); }
+    const std::string& Prefix() const { return prefix_; }
+
+private:
+    std::string prefix_;
+    MessageSink previous_;
+};
+
+class TPrecisionScope {
+public:
+    explicit TPrecisionScope(std::optional<int> precision) {
+        if (precision)
+            previous_ = SetPrecisionProvider([digits = *precision] { return digits; });
+        installed_ = precision.has_value();
+    }
+    ~TPrecisionScope() {
+        if (installed_)
+            SetPrecisionProvider(std::move(previous_));
+    }
+    TPrecisionScope(const TPrecisionScope&) = delete;
+    TPrecisionScope& operator=(const TPrecisionScope&) = delete;
+
+private:
+    PrecisionProvider previous_;
+    bool installed_ = false;
+};
+
+void Report(std::ostream& err, const std::string& prefix, const std::string& message) {
+    if (!message.empty())
+        err << prefix << message << '\n';
+}
+
+std::filesystem::path DataFileOf(const TCliOptions& options) {
+    if (!options.DataFile.empty())
+        return options.DataFile;
+    return ProgramFolder() / "Varnel.unt";
+}
+
+std::unique_ptr<TCliConverter> LoadConverter(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        throw ECliError("Cannot find the units data file " + file.string() + ".");
+    auto converter = std::make_unique<TCliConverter>(ReadTextFile(file));
+    if (!converter->Units().Root())
+        throw ECliError("Cannot read units data from " + file.string() + ".");
+    return converter;
+}
+
+// Runs one step of the tool and reports its failure; true when it worked.
+template <class Step> bool Attempt(std::ostream& err, const std::string& prefix, Step step) {
+    try {
+        step();
+        return true;
+    } catch (const Exception& e) {
+        Report(err, prefix, e.Message());
+    } catch (const std::exception& e) {
+        Report(err, prefix, e.what());
+    }
+    return false;
+}
+
+bool SplitBatchLine(const std::string& line, std::string& quantity, std::string& target) {
+    const size_t arrow = line.find(BatchLineSeparator);
+    if (arrow == std::string::npos)
+        return false;
+    quantity = Trim(line.substr(0, arrow));
+    target = Trim(line.substr(arrow + std::string_view(BatchLineSeparator).size()));
+    return true;
+}
+
+bool ConvertLine(TCliConverter& converter, const std::string& line, std::ostream& out,
+                 std::ostream& err, const std::string& prefix) {
+    std::string quantity;
+    std::string target;
+    if (!SplitBatchLine(line, quantity, target)) {
+        Report(err, prefix,
+               "Write a conversion as QUANTITY -> TARGET, for example 36 [km/h] -> [m/s].");
+        return false;
+    }
+    return Attempt(err, prefix, [&] { out << converter.Convert(quantity, target) << '\n'; });
+}
+
+int RunBatch(TCliConverter& converter, std::istream& in, std::ostream& out, std::ostream& err,
+             TMessageLines& messages) {
+    bool allConverted = true;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (IsBlank(line))
+            continue;
+        messages.SetPrefix("line " + std::to_string(number) + ": ");
+        allConverted = ConvertLine(converter, line, out, err, messages.Prefix()) && allConverted;
+    }
+    messages.SetPrefix("");
+    out.flush();
+    return allConverted ? 0 : 1;
+}
+
+int RunConversion(TCliConverter& converter, const TCliOptions& options, std::istream& in,
+                  std::ostream& out, std::ostream& err, TMessageLines& messages) {
+    const std::vector<std::string>& words = options.Conversion;
+    bool converted = false;
+    switch (words.size()) {
+    case 0:
+        return RunBatch(converter, in, out, err, messages);
+    case 1:
+        converted = ConvertLine(converter, words[0], out, err, "");
+        break;
+    case 2:
+        converted = Attempt(err, "", [&] { out << converter.Convert(words[0], words[1]) << '\n'; });
+        break;
+    default:
+        Report(err, "",
+               "Give a quantity and a target, for example: varnel '36 [km/h]' '[m/s]' "
+               "(quote each one).");
+        break;
+    }
+    return converted ? 0 : 1;
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+    TMessageLines messages(err);
+    TCliOptions options;
+    if (!Attempt(err, "", [&] { options = ParseCliArguments(arguments); }))
+        return 1;
+    if (options.Help) {
+        out << Usage << OptionsHelp();
+        return 0;
+    }
+    TPrecisionScope precision(options.Precision);
+    std::unique_ptr<TCliConverter> converter;
+    if (!Attempt(err, "", [&] { converter = LoadConverter(DataFileOf(options)); }))
+        return 1;
+    if (options.List) {
+        const TCats& units = converter->Units();
+        const bool listed = Attempt(err, "", [&] {
+            if (options.ListCategory.empty())
+                ListAllUnits(units, out);
+            else
+                ListCategory(units, options.ListCategory, out);
+        });
+        return listed ? 0 : 1;
+    }
+    return RunConversion(*converter, options, in, out, err, messages);
+}
+
+} // namespace varnel::cli
