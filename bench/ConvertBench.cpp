@@ -1,0 +1,129 @@
+#include "common/Messages.h"
+#include "common/TextFile.h"
+#include "convert/Convert.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+using namespace varnel;
+
+// The shipped units data; until it exists, the engine tests' fixture.
+std::filesystem::path DataFile() {
+    const std::filesystem::path shipped = std::filesystem::path(VARNEL_DATA_DIR) / "Varnel.unt";
+    if (std::filesystem::exists(shipped))
+        return shipped;
+    return std::filesystem::path(VARNEL_DATA_DIR) / ".." / "tests" / "data" / "convert_basic.unt";
+}
+
+const std::string& DataText() {
+    static const std::string text = [] {
+        std::printf("units data: %s\n", DataFile().string().c_str());
+        return ReadTextFile(DataFile());
+    }();
+    return text;
+}
+
+std::unique_ptr<TConvert> TargetEngine() {
+    auto engine = std::make_unique<TConvert>();
+    engine->LoadFromText(DataText());
+    return engine;
+}
+
+// The unit number of a symbol in a factor, as a Simple page row holds it.
+int UnitNumber(const TDim& dim, const std::string& symbol) {
+    int index = dim.Units().IndexOfSymbol(symbol);
+    if (index >= 0)
+        return index;
+    if (dim.SupCat() != nullptr && dim.SupCat()->Units().IndexOfSymbol(symbol) >= 0)
+        return dim.Units().Count() + dim.SupCat()->Units().IndexOfSymbol(symbol);
+    return -1;
+}
+
+// Converts `source` factor by factor to `units`, one per factor, as the
+// Simple page does on the target engine.
+void BenchConversion(benchmark::State& state, const std::string& source,
+                     const std::vector<std::string>& units, const std::string& expected) {
+    auto engine = TargetEngine();
+    engine->SetText(source);
+    std::vector<int> numbers;
+    for (int i = 0; i < engine->DimCount() && i < static_cast<int>(units.size()); ++i)
+        numbers.push_back(UnitNumber(*engine->Dims(i), units[static_cast<size_t>(i)]));
+    if (numbers.size() != units.size() ||
+        std::find(numbers.begin(), numbers.end(), -1) != numbers.end()) {
+        state.SkipWithError(("the units data cannot convert " + source).c_str());
+        return;
+    }
+    for (auto _ : state) {
+        engine->SetText(source);
+        for (int i = 0; i < engine->DimCount(); ++i)
+            engine->Dims(i)->SetUnitIndex(numbers[static_cast<size_t>(i)]);
+        benchmark::DoNotOptimize(engine->GetText());
+    }
+    if (engine->GetText() != expected)
+        state.SkipWithError(("got " + engine->GetText() + ", not " + expected).c_str());
+    state.SetItemsProcessed(state.iterations());
+}
+
+void BM_LoadUnitsData(benchmark::State& state) {
+    TConvert engine;
+    for (auto _ : state) {
+        engine.LoadFromText(DataText());
+        benchmark::DoNotOptimize(engine.CatCount());
+    }
+    state.counters["categories"] = engine.CatCount();
+    state.counters["units"] = engine.AllUnits().Count();
+}
+BENCHMARK(BM_LoadUnitsData)->Unit(benchmark::kMillisecond);
+
+// The first conversion after a load also builds the engine's symbol index.
+void BM_LoadAndFirstConversion(benchmark::State& state) {
+    TConvert engine;
+    for (auto _ : state) {
+        engine.LoadFromText(DataText());
+        engine.SetText("36 [km/h]");
+        benchmark::DoNotOptimize(engine.DimCount());
+    }
+}
+BENCHMARK(BM_LoadAndFirstConversion)->Unit(benchmark::kMillisecond);
+
+void BM_FactorConversion(benchmark::State& state) {
+    BenchConversion(state, "36 [km/h]", {"m", "s"}, "10 [m/s]");
+}
+BENCHMARK(BM_FactorConversion);
+
+void BM_SupplementalConversion(benchmark::State& state) {
+    BenchConversion(state, "2 [ha]", {"m"}, "20000 [m^2]");
+}
+BENCHMARK(BM_SupplementalConversion);
+
+void BM_RuleConversion(benchmark::State& state) {
+    BenchConversion(state, "-40 [\u00B0F]", {"\u00B0C"}, "-40 [\u00B0C]");
+}
+BENCHMARK(BM_RuleConversion);
+
+void BM_ConvertToOneUnit(benchmark::State& state) {
+    auto engine = TargetEngine();
+    for (auto _ : state) {
+        engine->SetText("36 [km/h]");
+        benchmark::DoNotOptimize(engine->ConvertTo("m/s"));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ConvertToOneUnit);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    SetMessageSink([](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
+    DataText();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
