@@ -5,7 +5,9 @@
 namespace varnel {
 
 // The converter's application object: an error that escapes an event
-// handler is shown as an error message and the window stays usable.
+// handler is shown as an error message and the window stays usable. Handlers
+// connected to signals catch their errors themselves (ErrorGuard.h); this is
+// the last resort for errors raised in event functions.
 class TVarnelApplication : public QApplication {
     Q_OBJECT
 
@@ -14,8 +16,5 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 };
-
-// The message shown for an error that reached the event loop.
-QString ErrorMessageOf(const std::exception& error);
 
 } // namespace varnel

@@ -1,5 +1,6 @@
 #include "ui/converter/FrameIO.h"
 
+#include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
 #include "ui/converter/UnitModule.h"
 
@@ -22,7 +23,7 @@ void TfmIO::Setup() {
     reSource->setFont(lineFont);
     reSource->setText(" ");
     SetHint(reSource, "Value in source units");
-    connect(reSource, &QLineEdit::textChanged, this, &TfmIO::SourceEdited);
+    connect(reSource, &QLineEdit::textChanged, this, ShowingErrors([this] { SourceEdited(); }));
 
     lbSign = new QLabel(" =", this);
     lbSign->setObjectName("lbSign");

@@ -4,6 +4,7 @@
 #include "common/FormatValue.h"
 #include "common/ProgramFolder.h"
 #include "common/TextUtil.h"
+#include "ui/common/ErrorGuard.h"
 #include "ui/common/MessageBoxes.h"
 
 #include <QCheckBox>
@@ -110,7 +111,8 @@ void TfmUnitOptions::CreateUnitFileGroup() {
     bbUnitDataEditor = new QPushButton("Units Data Editor", group);
     bbUnitDataEditor->setObjectName("bbUnitDataEditor");
     bbUnitDataEditor->setVisible(false);
-    connect(bbUnitDataEditor, &QPushButton::clicked, this, &TfmUnitOptions::bbUnitDataEditorClick);
+    connect(bbUnitDataEditor, &QPushButton::clicked, this,
+            ShowingErrors([this] { bbUnitDataEditorClick(); }));
 
     auto* layout = new QHBoxLayout(group);
     layout->addWidget(cbUnitFile, 1);

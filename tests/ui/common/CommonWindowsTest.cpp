@@ -1,5 +1,6 @@
 #include "common/Exception.h"
 #include "common/HelpTopics.h"
+#include "ui/common/ErrorGuard.h"
 #include "ui/common/HelpViewer.h"
 #include "ui/common/Hints.h"
 #include "ui/common/ProgressMsg.h"
@@ -143,10 +144,10 @@ void CommonWindowsTest::ErrorInAButtonHandlerLeavesTheWindowUsable() {
     TMessageBoxRecorder messages;
     QPushButton button("Fails");
     int clicks = 0;
-    QObject::connect(&button, &QPushButton::clicked, [&clicks] {
+    QObject::connect(&button, &QPushButton::clicked, ShowingErrors([&clicks] {
         ++clicks;
         throw varnel::Exception("Wrong filename - x.unt");
-    });
+    }));
     button.show();
 
     QTest::mouseClick(&button, Qt::LeftButton);
