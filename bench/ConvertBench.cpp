@@ -102,8 +102,16 @@ void BM_SupplementalConversion(benchmark::State& state) {
 }
 BENCHMARK(BM_SupplementalConversion);
 
+// Temperatures are written with the degree sign in the fixture and as
+// degF/degC in the shipped data.
 void BM_RuleConversion(benchmark::State& state) {
-    BenchConversion(state, "-40 [\u00B0F]", {"\u00B0C"}, "-40 [\u00B0C]");
+    auto engine = TargetEngine();
+    int cat = -1;
+    int unit = -1;
+    const bool shippedSymbols = engine->LookUpUnit("degF", cat, unit);
+    const std::string from = shippedSymbols ? "degF" : "\u00B0F";
+    const std::string to = shippedSymbols ? "degC" : "\u00B0C";
+    BenchConversion(state, "-40 [" + from + "]", {to}, "-40 [" + to + "]");
 }
 BENCHMARK(BM_RuleConversion);
 
@@ -116,6 +124,26 @@ void BM_ConvertToOneUnit(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ConvertToOneUnit);
+
+// What the symbol index saves on each factor: the linear search reads every
+// unit's symbol up to the one it finds.
+void BM_FindUnitLinear(benchmark::State& state) {
+    auto engine = TargetEngine();
+    int cat = -1;
+    int unit = -1;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(engine->FindUnit("h", cat, unit));
+}
+BENCHMARK(BM_FindUnitLinear);
+
+void BM_FindUnitIndexed(benchmark::State& state) {
+    auto engine = TargetEngine();
+    int cat = -1;
+    int unit = -1;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(engine->LookUpUnit("h", cat, unit));
+}
+BENCHMARK(BM_FindUnitIndexed);
 
 } // namespace
 
