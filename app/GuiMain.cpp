@@ -1,0 +1,5 @@
+#include "ui/converter/ProgramStart.h"
+
+int main(int argc, char** argv) {
+    return varnel::RunConverter(argc, argv);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace varnel {
+
+// The converter program: shared helpers first, then the single-instance
+// check, then the main window and the event loop. Returns the exit code.
+//
+// "--quit-when-shown" (not for users) ends the program right after the main
+// window was first shown, so that the start-up time can be measured.
+int RunConverter(int argc, char** argv);
+
+} // namespace varnel
