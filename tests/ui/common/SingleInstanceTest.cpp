@@ -4,10 +4,12 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 using namespace varnel;
 
@@ -59,6 +61,7 @@ private slots:
     void SecondCopyEndsWhenTheFirstDoesNotListenYet();
     void LockOfAKilledCopyIsTakenOver();
     void SecondStartOfTheConverterWakesTheFirst();
+    void RunningConverterTakesTheWakeUp();
 };
 
 void SingleInstanceTest::SecondCopyWakesTheFirstAndEnds() {
@@ -120,6 +123,40 @@ void SingleInstanceTest::SecondStartOfTheConverterWakesTheFirst() {
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
     QTRY_COMPARE(woken.count(), 1);
+}
+
+void SingleInstanceTest::RunningConverterTakesTheWakeUp() {
+    const std::filesystem::path program = ConverterProgram();
+    if (!std::filesystem::exists(program))
+        QSKIP("the converter program is not built");
+    {
+        TSingleInstance probe;
+        if (!probe.TryAcquire())
+            QSKIP("a copy of the converter is running on this machine");
+    }
+    // A program folder of its own, with units data and settings.
+    QTemporaryDir folder;
+    const std::filesystem::path copy = std::filesystem::path(folder.path().toStdString());
+    std::filesystem::copy_file(program, copy / "VarnelKalto");
+    std::filesystem::copy_file(test::FixturePath("gui_units.unt"), copy / "Varnel.unt");
+    std::ofstream(copy / "VarnelKalto.ini", std::ios::binary) << "UnitFile=Varnel.unt\r\n";
+    const QString copied = QString::fromStdString((copy / "VarnelKalto").string());
+
+    QProcess first;
+    first.start(copied, {});
+    QVERIFY(first.waitForStarted(10000));
+    // Listening means its window is up.
+    QTRY_VERIFY_WITH_TIMEOUT(TSingleInstance().SendWakeUp(200), 20000);
+
+    QProcess second;
+    second.start(copied, {});
+    QVERIFY(second.waitForFinished(20000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+
+    first.kill();
+    first.waitForFinished(10000);
 }
 
 int main(int argc, char** argv) {
