@@ -35,9 +35,9 @@ std::string HowItConverts(const TUnit& unit, const TCat& cat) {
     case ukCore:
         return "core unit";
     case ukFactor:
-        return "= " + FormatValue(unit.Factor()) + " " + CoreSymbol(cat);
+        return "= " + FormatValue(unit.Factor()) + " [" + CoreSymbol(cat) + "]";
     case ukRule:
-        return "to " + CoreSymbol(cat) + ": " + unit.RuleTo();
+        return "to [" + CoreSymbol(cat) + "]: " + unit.RuleTo();
     default:
         return "no conversion";
     }

@@ -159,13 +159,13 @@ TEST(Cli, ListsCategoriesAndUnits) {
     result = RunCli(Basic, {"--list", "temperature"});
     EXPECT_EQ(result.Out, "Temperature\n"
                           "  degree Celsius [\u00B0C]  core unit\n"
-                          "  kelvin [K]  to \u00B0C: #-273.15\n"
-                          "  degree Fahrenheit [\u00B0F]  to \u00B0C: (#-32)/1.8\n");
+                          "  kelvin [K]  to [\u00B0C]: #-273.15\n"
+                          "  degree Fahrenheit [\u00B0F]  to [\u00B0C]: (#-32)/1.8\n");
     EXPECT_EQ(result.Status, 0);
 
     result = RunCli(Basic, {"--list=Area"});
     EXPECT_EQ(result.Out,
-              "Area (Length^2)\n  square metre [m^2]  core unit\n  hectare [ha]  = 10000 m^2\n");
+              "Area (Length^2)\n  square metre [m^2]  core unit\n  hectare [ha]  = 10000 [m^2]\n");
 }
 
 TEST(Cli, HelpNamesEveryOption) {
