@@ -11,6 +11,21 @@ std::string WrittenFactor(const TDim& dim) {
     return UnitListToText({dim.UnitLine()});
 }
 
+// A factor of a compound category's unit keeps nothing of it, so its name
+// comes from the notation.
+std::string CompoundUnitError(const TConvert& engine, const std::string& notation, int index) {
+    TUnitEntries entries;
+    ParseUnits(notation, entries);
+    const std::string symbol =
+        index < static_cast<int>(entries.size()) ? entries[static_cast<size_t>(index)].Symbol : "";
+    int cat = -1;
+    int unit = -1;
+    engine.LookUpUnit(symbol, cat, unit);
+    const TCat* category = engine.Cats(cat);
+    return "Cannot convert " + symbol + ", a unit of the compound category " +
+           (category != nullptr ? category->Name() : std::string()) + ", as a factor.";
+}
+
 std::string TargetUnits(std::string_view target) {
     std::string units(target);
     if (units.find('[') == std::string::npos)
@@ -36,7 +51,7 @@ std::string TCliConverter::Convert(std::string_view quantity, std::string_view t
     } catch (const ECliError& e) {
         // One unit converts to any unit of its category, compound ones included.
         if (!e.Message().empty() && ConvertsAsOneUnit(quantity, targetUnits))
-            return target_.GetText();
+            return OneUnitResult(targetUnits);
         throw;
     }
 }
@@ -73,6 +88,16 @@ bool TCliConverter::ConvertsAsOneUnit(std::string_view quantity, const std::stri
     return target_.ConvertTo(targetUnits);
 }
 
+// The engine writes nothing back for a unit of a compound category written
+// as one symbol, so the target is written as the user gave it then.
+std::string TCliConverter::OneUnitResult(const std::string& targetUnits) const {
+    std::string written = target_.GetText();
+    std::string units = written;
+    if (TextInBrackets(units) && !units.empty())
+        return written;
+    return target_.NumberText() + " [" + targetUnits + "]";
+}
+
 void TCliConverter::SetSource(std::string_view quantity) {
     std::string units(quantity);
     if (!TextInBrackets(units))
@@ -80,14 +105,14 @@ void TCliConverter::SetSource(std::string_view quantity) {
     source_.SetText(quantity);
     if (!source_.UnitsValid())
         throw ECliError(""); // the engine has shown why
-    CheckConvertible(source_);
+    CheckConvertible(source_, units);
 }
 
 std::vector<TCliConverter::TWantedUnit> TCliConverter::WantedUnits(const std::string& targetUnits) {
     target_.SetText("1 [" + targetUnits + "]");
     if (!target_.UnitsValid())
         throw ECliError("");
-    CheckConvertible(target_);
+    CheckConvertible(target_, targetUnits);
     std::vector<TWantedUnit> wanted;
     for (int i = 0; i < target_.DimCount(); ++i) {
         const TDim& dim = *target_.Dims(i);
@@ -97,13 +122,13 @@ std::vector<TCliConverter::TWantedUnit> TCliConverter::WantedUnits(const std::st
     return wanted;
 }
 
-void TCliConverter::CheckConvertible(const TConvert& engine) {
+void TCliConverter::CheckConvertible(const TConvert& engine, const std::string& notation) {
     for (int i = 0; i < engine.DimCount(); ++i) {
         const TDim& dim = *engine.Dims(i);
         if (!dim.UnknownSymbol().empty())
             throw ECliError("Unknown unit " + dim.UnknownSymbol() + ".");
-        if (dim.Kind() == ckNone)
-            throw ECliError("A unit of a compound category converts only alone.");
+        if (!dim.Node())
+            throw ECliError(CompoundUnitError(engine, notation, i));
         if (!dim.CanConvert())
             throw ECliError("The rule-based unit " + WrittenFactor(dim) +
                             " converts only alone, not as a factor.");

@@ -45,7 +45,8 @@ private:
     bool ConvertsAsOneUnit(std::string_view quantity, const std::string& targetUnits);
     void SetSource(std::string_view quantity);
     std::vector<TWantedUnit> WantedUnits(const std::string& targetUnits);
-    static void CheckConvertible(const TConvert& engine);
+    std::string OneUnitResult(const std::string& targetUnits) const;
+    static void CheckConvertible(const TConvert& engine, const std::string& notation);
     static int MatchFactor(const TDim& dim, std::vector<TWantedUnit>& wanted);
 
     TConvert source_;
