@@ -65,16 +65,26 @@ void TConvert::SetText(std::string_view text) {
     if (!TextInBrackets(units) || !ParseUnits(units, entries))
         return;
     unitsValid_ = true;
-    for (const TUnitRec& entry : entries) {
-        unitsValid_ = AddUnit(entry);
-        if (!unitsValid_)
-            break;
+    try {
+        for (const TUnitRec& entry : entries) {
+            unitsValid_ = AddUnit(entry);
+            if (!unitsValid_)
+                break;
+        }
+    } catch (...) {
+        // An internal error leaves no half-read quantity behind.
+        DropQuantity();
+        throw;
     }
-    if (!unitsValid_) {
-        FreeDims();
-        numberText_.clear();
-        number_ = std::numeric_limits<double>::quiet_NaN();
-    }
+    if (!unitsValid_)
+        DropQuantity();
+}
+
+void TConvert::DropQuantity() {
+    unitsValid_ = false;
+    FreeDims();
+    numberText_.clear();
+    number_ = std::numeric_limits<double>::quiet_NaN();
 }
 
 std::string TConvert::GetText() const {

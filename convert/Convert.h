@@ -61,6 +61,7 @@ private:
     friend class TDim; // stores the numbers it converts
 
     void StoreConverted(double value);
+    void DropQuantity();
     // Keeps the factors for reuse: making a factor reads its category's units.
     void FreeDims();
     void ForgetUnits();

@@ -348,11 +348,13 @@ TEST_F(ConvertFaultsTest, CompoundUnitGivesAnEmptyFactor) {
 
 TEST_F(ConvertFaultsTest, CategoryOfNoKindIsAnInternalError) {
     try {
-        target->SetText("2 [odd]");
+        target->SetText("2 [dbl.odd]");
         ADD_FAILURE() << "no exception";
     } catch (const EM& e) {
         EXPECT_EQ(e.Message(), "internal error #358");
     }
+    EXPECT_FALSE(target->UnitsValid());
+    EXPECT_EQ(target->DimCount(), 0);
 }
 
 TEST(ConvertUnlinked, SupplementalCategoryWithoutRootIsAnInternalError) {
