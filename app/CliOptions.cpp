@@ -42,6 +42,14 @@ const std::vector<TCliOption>& Options() {
              o.List = true;
              o.ListCategory = v;
          }},
+        {"--validate", TValueKind::Optional, "FILE",
+         "check a units data file (default: the units data file) and list its problems",
+         [](TCliOptions& o, const std::string& v) {
+             o.Validate = true;
+             o.ValidateFile = v;
+         }},
+        {"--all", TValueKind::None, "", "with --validate: check disabled categories and units too",
+         [](TCliOptions& o, const std::string&) { o.ValidateAll = true; }},
         {"--help", TValueKind::None, "", "show this help",
          [](TCliOptions& o, const std::string&) { o.Help = true; }},
     };

@@ -13,7 +13,10 @@ struct TCliOptions {
     std::filesystem::path DataFile; // empty: Varnel.unt in the program folder
     std::optional<int> Precision;
     bool List = false;
-    std::string ListCategory;            // empty: every domain and category
+    std::string ListCategory; // empty: every domain and category
+    bool Validate = false;
+    std::filesystem::path ValidateFile;  // empty: the units data file
+    bool ValidateAll = false;            // disabled categories and units too
     std::vector<std::string> Conversion; // QUANTITY TARGET, or nothing for batch mode
 };
 

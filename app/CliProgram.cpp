@@ -3,6 +3,7 @@
 #include "app/CliConverter.h"
 #include "app/CliListing.h"
 #include "app/CliOptions.h"
+#include "app/CliValidate.h"
 #include "common/FormatValue.h"
 #include "common/Messages.h"
 #include "common/ProgramFolder.h"
@@ -22,6 +23,7 @@ const char* const Usage =
     "  varnel [OPTIONS] QUANTITY TARGET   convert, for example: varnel '36 [km/h]' '[m/s]'\n"
     "  varnel [OPTIONS] < FILE            convert one \"QUANTITY -> TARGET\" per line\n"
     "  varnel --list [CATEGORY]           show the units\n"
+    "  varnel --validate [FILE] [--all]   list the problems of a units data file\n"
     "\n"
     "The target names one unit per unit of the quantity, in any order; a quantity of\n"
     "one unit converts to any unit of its category.\n"
@@ -163,6 +165,16 @@ int RunConversion(TCliConverter& converter, const TCliOptions& options, std::ist
     return converted ? 0 : 1;
 }
 
+int RunValidateOption(const TCliOptions& options, std::ostream& out, std::ostream& err) {
+    if (!options.Validate) {
+        Report(err, "", "--all goes with --validate.");
+        return 1;
+    }
+    const std::filesystem::path file =
+        options.ValidateFile.empty() ? DataFileOf(options) : options.ValidateFile;
+    return RunValidation(file, !options.ValidateAll, out, err);
+}
+
 } // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
@@ -175,6 +187,8 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         out << Usage << OptionsHelp();
         return 0;
     }
+    if (options.Validate || options.ValidateAll)
+        return RunValidateOption(options, out, err);
     TPrecisionScope precision(options.Precision);
     std::unique_ptr<TCliConverter> converter;
     if (!Attempt(err, "", [&] { converter = LoadConverter(DataFileOf(options)); }))
