@@ -103,15 +103,5 @@ TEST(BadUnitsData, EndsInTheSpecifiedErrorOrMessage) {
     }
 }
 
-TEST(BadUnitsData, HugeSymbolIsFoundAgain) {
-    std::string symbol(1 << 20, 'x');
-    TCats cats;
-    cats.LoadFromText(HugeSymbol("root", symbol));
-    int cat = -1;
-    int unit = -1;
-    EXPECT_TRUE(cats.FindUnit(symbol, cat, unit));
-    EXPECT_EQ(cat, 1);
-}
-
 } // namespace
 } // namespace varnel

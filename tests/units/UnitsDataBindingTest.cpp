@@ -48,17 +48,6 @@ TEST_F(UnitsDataBinding, SameElementGivesEqualBindingsOnEveryAccess) {
     EXPECT_TRUE(seen.contains(byWalk));
 }
 
-TEST_F(UnitsDataBinding, ReadsAttributesAndText) {
-    TXMLUnitType unit = FirstCategory().Units()[0];
-    EXPECT_EQ(unit.Name(), "u1");
-    EXPECT_EQ(unit.Factor(), "2");
-    EXPECT_EQ(unit.RuleFrom(), "");
-    EXPECT_EQ(unit.Text(), "text of u1");
-    EXPECT_EQ(root.Description().Keywords(), "a,b");
-    EXPECT_EQ(root.Domains().Count(), 1);
-    EXPECT_EQ(root.Domains()[0].Categories().Count(), 2);
-}
-
 TEST_F(UnitsDataBinding, SettersStoreTextAndIntegers) {
     TXMLUnitType unit = FirstCategory().Units()[1];
     unit.SetEnabled(-7);
