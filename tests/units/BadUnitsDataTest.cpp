@@ -48,7 +48,7 @@ std::string Repeated(const std::string& piece, size_t bytes) {
     return text;
 }
 
-TEST(BadUnitsData, EndsInTheSpecifiedErrorOrMessage) {
+TEST(BadUnitsData, EachEndsInItsErrorOrMessage) {
     const BadInput rows[] = {
         {"not XML", "this is not a units file", Outcome::Message, ""},
         {"binary bytes", std::string("\x00\x01\xFF<", 4), Outcome::Message, ""},
