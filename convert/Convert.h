@@ -24,11 +24,10 @@ public:
     explicit TConvert(const std::filesystem::path& fileName);
     ~TConvert() override;
 
-    // Reloads the units data; the quantity's factors are gone with the old
-    // categories. These hide the TCats operations of the same names, which
-    // must not be called on an engine.
-    void LoadFromText(std::string_view text);
-    void Clear();
+    // Reloads the units data; the quantity's factors and the symbol index
+    // are gone with the old categories.
+    void LoadFromText(std::string_view text) override;
+    void Clear() override;
 
     // Replaces the quantity by the one written in text ("36 [km/h]"). A
     // refused unit (after its message) leaves no factors and no number.

@@ -27,9 +27,9 @@ public:
 
     // Malformed XML is shown as a message and leaves the model empty with
     // Root unchanged; every other error goes to the caller.
-    void LoadFromText(std::string_view text);
+    virtual void LoadFromText(std::string_view text);
     // Frees every category; the document and Root stay.
-    void Clear();
+    virtual void Clear();
 
     int CatCount() const { return static_cast<int>(cats_.size()); }
     // The category at index, or nullptr outside 0..CatCount-1.
