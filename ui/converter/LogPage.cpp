@@ -1,19 +1,295 @@
 #include "ui/converter/LogPage.h"
 
+#include "ui/common/ErrorGuard.h"
+#include "ui/common/Hints.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/converter/FrameIO.h"
+#include "ui/converter/LogFile.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QHeaderView>
+#include <QLocale>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
 namespace varnel {
 
-TfmUnitLog::TfmUnitLog(QWidget* parent) : TfmUnitModule(parent) {}
+namespace {
 
-void TfmUnitLog::LoadUnits() {}
+constexpr int TimeColumn = 0, SourceColumn = 1, SignColumn = 2, TargetColumn = 3;
+const QString SignCell = "  =  ";
+// Room for the cell's margins beside the widest text.
+constexpr int CellPadding = 12;
 
-void TfmUnitLog::PageSwitch(TPageKind, TPageKind) {}
+QColor ColumnColour(int column) {
+    switch (column) {
+    case TimeColumn:
+        return QColor(247, 247, 247);
+    case SourceColumn:
+        return QColor(236, 255, 236);
+    case SignColumn:
+        return QColor(255, 255, 230);
+    default:
+        return QColor(Qt::white);
+    }
+}
 
-void TfmUnitLog::Refresh() {}
+// The user's short date and long time, without a time zone: the moment of
+// the recording as the desktop writes it.
+QString RecordingTime() {
+    const QLocale system = QLocale::system();
+    const QDateTime now = QDateTime::currentDateTime();
+    QString timeFormat = system.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QLatin1Char('t'));
+    return system.toString(now.date(), QLocale::ShortFormat) + " " +
+           now.time().toString(timeFormat.trimmed());
+}
+
+} // namespace
+
+TfmUnitLog::TfmUnitLog(QWidget* parent) : TfmUnitModule(parent) {
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    ToolBar1->setMovable(false);
+    tbSourceBack = AddToolButton("tbSourceBack", " Source Back ",
+                                 "| Copy the left side of selected row to source field");
+    tbTargetBack = AddToolButton("tbTargetBack", "Target Back",
+                                 "| Copy the right side of selected row to source field");
+    ToolBar1->addSeparator();
+    tbCopy = AddToolButton("tbCopy", "Copy Sel.", "| Copy selected row into the clipboard");
+    connect(tbSourceBack, &QToolButton::clicked, this,
+            ShowingErrors([this] { tbSourceBackClick(tbSourceBack); }));
+    connect(tbTargetBack, &QToolButton::clicked, this,
+            ShowingErrors([this] { tbSourceBackClick(tbTargetBack); }));
+    connect(tbCopy, &QToolButton::clicked, this, ShowingErrors([this] { tbCopyClick(); }));
+
+    sgLog = new QTableWidget(1, LogColumnCount, this);
+    sgLog->setObjectName("sgLog");
+    sgLog->horizontalHeader()->hide();
+    sgLog->verticalHeader()->hide();
+    sgLog->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    sgLog->verticalHeader()->setDefaultSectionSize(sgLog->fontMetrics().height() + 8);
+    sgLog->horizontalHeader()->setMinimumSectionSize(0);
+    sgLog->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgLog->setSelectionMode(QAbstractItemView::SingleSelection);
+    sgLog->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgLog->setWordWrap(false);
+    sgLog->setShowGrid(false);
+    sgLog->setStyleSheet("QTableWidget::item { border-bottom: 1px solid #d8d8d8; }");
+    sgLog->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Long conversions scroll rather than being cut off.
+    sgLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    sgLog->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    connect(sgLog, &QTableWidget::cellDoubleClicked, this,
+            ShowingErrors([this] { tbSourceBackClick(sgLog); }));
+    SetColumnColours();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(ToolBar1);
+    layout->addWidget(sgLog, 1);
+}
+
+TfmUnitLog::~TfmUnitLog() {
+    // Units data that never loaded leaves the file as it was.
+    if (logRead_)
+        SaveLog(true);
+}
+
+QToolButton* TfmUnitLog::AddToolButton(const char* name, const QString& caption,
+                                       const QString& hint) {
+    auto* button = new QToolButton(ToolBar1);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setFixedSize(90, 24);
+    SetHint(button, hint);
+    ToolBar1->addWidget(button);
+    return button;
+}
+
+void TfmUnitLog::LoadUnits() {
+    if (!logRead_) {
+        ReadLog();
+        logRead_ = true;
+    }
+    SetColumnColours();
+}
+
+void TfmUnitLog::ReadLog() {
+    const std::vector<TLogRow> rows = ReadLogFile(LogFilePath());
+    sgLog->setRowCount(std::max<int>(1, static_cast<int>(rows.size())));
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row)
+        for (int column = 0; column < LogColumnCount; ++column)
+            SetCell(row, column, QString::fromStdString(rows[row][column]));
+    FrameResize();
+}
+
+void TfmUnitLog::SaveLog(bool atEnd) {
+    std::vector<TLogRow> rows(static_cast<size_t>(sgLog->rowCount()));
+    for (int row = 0; row < sgLog->rowCount(); ++row)
+        for (int column = 0; column < LogColumnCount; ++column)
+            rows[row][column] = Cell(row, column).toStdString();
+    const std::filesystem::path file = LogFilePath();
+    try {
+        WriteLogFile(rows, file);
+        unsaved_ = false;
+        writeFailureShown_ = false;
+    } catch (const std::exception& error) {
+        // Without new rows nothing is lost: the file keeps the last ones.
+        if (!unsaved_ || (writeFailureShown_ && !atEnd))
+            return;
+        writeFailureShown_ = true;
+        ShowErrorMessage("The conversion log could not be written to\n" +
+                         QString::fromStdString(file.string()) + "\n\n" +
+                         QString::fromStdString(error.what()) +
+                         (atEnd ? "\n\nThe conversions of this session are not saved." : ""));
+    }
+}
+
+void TfmUnitLog::PageSwitch(TPageKind, TPageKind newKind) {
+    if (newKind != pkLog)
+        return;
+    sgLog->scrollToTop();
+    sgLog->horizontalScrollBar()->setValue(0);
+    sgLog->setCurrentCell(0, SourceColumn);
+    sgLog->selectRow(0);
+    IO->SetTarget(QString());
+    FrameResize();
+}
+
+void TfmUnitLog::Refresh() {
+    const QString source = IO->GetSource();
+    const QString trimmedSource = source.trimmed();
+    if (trimmedSource.isEmpty() || trimmedSource == "[]")
+        return;
+    if (IO->TargetEmpty())
+        return;
+    const QString target = IO->GetTarget();
+    if (Cell(0, SourceColumn).trimmed() == trimmedSource &&
+        Cell(0, TargetColumn).trimmed() == target.trimmed())
+        return;
+    if (source.contains("[]") || target.contains("[]"))
+        return;
+
+    if (RowHoldsText(0))
+        sgLog->insertRow(0);
+    SetCell(0, TimeColumn, " " + RecordingTime() + "  ");
+    SetCell(0, SourceColumn, "  " + source);
+    SetCell(0, SignColumn, SignCell);
+    SetCell(0, TargetColumn, target);
+    if (sgLog->rowCount() > MaxRows)
+        sgLog->setRowCount(MaxRows);
+    unsaved_ = true;
+    SaveLog(false);
+    FrameResize();
+}
 
 void TfmUnitLog::SourceChanged(QObject*) {}
 
 void TfmUnitLog::SetShowTime(bool on) {
     showTime_ = on;
+    FrameResize();
+}
+
+void TfmUnitLog::tbSourceBackClick(QObject* sender) {
+    const int row = SelectedRow();
+    const int column = sender == tbTargetBack ? TargetColumn : SourceColumn;
+    IO->SetSource(Cell(row, column).trimmed());
+    IO->SetTarget(QString());
+    if (IO->OnModeChange)
+        IO->OnModeChange(IO);
+}
+
+void TfmUnitLog::tbCopyClick() {
+    const int row = SelectedRow();
+    QGuiApplication::clipboard()->setText(Cell(row, SourceColumn).trimmed() + " = " +
+                                          Cell(row, TargetColumn));
+}
+
+void TfmUnitLog::FrameResize() {
+    const int width = sgLog->viewport()->width();
+    sgLog->setColumnHidden(TimeColumn, !showTime_);
+    int used = 0;
+    if (showTime_) {
+        for (int column = TimeColumn; column < TargetColumn; ++column) {
+            sgLog->setColumnWidth(column, WidestText(column));
+            used += sgLog->columnWidth(column);
+        }
+    } else {
+        const int sign = WidestText(SignColumn);
+        const int source = static_cast<int>(std::lround((width - sign) / 2.0));
+        sgLog->setColumnWidth(TimeColumn, 0);
+        sgLog->setColumnWidth(SignColumn, sign);
+        sgLog->setColumnWidth(SourceColumn, std::max(0, source));
+        used = sign + std::max(0, source);
+    }
+    sgLog->setColumnWidth(TargetColumn, std::max(WidestText(TargetColumn), width - used));
+}
+
+void TfmUnitLog::resizeEvent(QResizeEvent* event) {
+    TfmUnitModule::resizeEvent(event);
+    FrameResize();
+}
+
+void TfmUnitLog::showEvent(QShowEvent* event) {
+    TfmUnitModule::showEvent(event);
+    FrameResize();
+}
+
+QString TfmUnitLog::Cell(int row, int column) const {
+    const QTableWidgetItem* item = sgLog->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void TfmUnitLog::SetCell(int row, int column, const QString& text) {
+    QTableWidgetItem* item = sgLog->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        item->setBackground(ColumnColour(column));
+        sgLog->setItem(row, column, item);
+    }
+    item->setText(text);
+}
+
+bool TfmUnitLog::RowHoldsText(int row) const {
+    for (int column = 0; column < LogColumnCount; ++column)
+        if (!Cell(row, column).isEmpty())
+            return true;
+    return false;
+}
+
+int TfmUnitLog::SelectedRow() const {
+    // No row selected yet counts as the first, as in a grid that always has one.
+    return std::max(0, sgLog->currentRow());
+}
+
+int TfmUnitLog::WidestText(int column) const {
+    const QFontMetrics metrics = sgLog->fontMetrics();
+    int widest = 0;
+    for (int row = 0; row < sgLog->rowCount(); ++row)
+        widest = std::max(widest, metrics.horizontalAdvance(Cell(row, column)));
+    return widest + CellPadding;
+}
+
+void TfmUnitLog::SetColumnColours() {
+    for (int row = 0; row < sgLog->rowCount(); ++row)
+        for (int column = 0; column < LogColumnCount; ++column) {
+            if (QTableWidgetItem* item = sgLog->item(row, column))
+                item->setBackground(ColumnColour(column));
+            else
+                SetCell(row, column, QString());
+        }
 }
 
 } // namespace varnel
