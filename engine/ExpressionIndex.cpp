@@ -10,7 +10,7 @@ namespace varnel {
 
 namespace {
 
-constexpr std::size_t kKeepCapacity = 1 << 16;
+constexpr std::size_t kKeepCapacity = 1 << 12;
 constexpr int kRaisingNumbersLooked = 32;
 
 bool IsDigit(char c) {

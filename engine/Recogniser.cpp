@@ -14,7 +14,7 @@ namespace {
 // Below this length plain scans are quicker than building the index.
 constexpr int kShortcutLength = 48;
 constexpr std::size_t kFirstMemoSize = 256;
-constexpr std::size_t kKeptMemoSize = 1 << 16;
+constexpr std::size_t kKeptMemoSize = 1 << 12;
 constexpr double kPi = 3.141592653589793;
 
 // The alternatives of the tests that pass when one of their forms passes, in

@@ -16,7 +16,7 @@ namespace varnel {
 enum class TShortcuts : std::uint8_t { Auto, Always, Never };
 
 // Decides whether a part of the prepared text passes a test, and how it
-// splits. Every test is the one of the compiler's description; outcomes are
+// splits. Every test keeps the compiler's rules to the letter; outcomes are
 // remembered for the compilation, and the tests run on a stack of their own,
 // so neither long texts nor deep nesting exhaust time or the call stack.
 class TRecogniser {

@@ -13,7 +13,7 @@ namespace varnel::test {
 namespace {
 
 // The real compiler, with or without passing over certain splits, must give
-// what the compiler as described gives: the same program or the same error.
+// what the literal compiler gives: the same program or the same error.
 class CompilerEquivalence : public ::testing::Test {
 protected:
     std::string Compile(const std::string& text, TShortcuts shortcuts) {
@@ -103,7 +103,7 @@ std::string Mutate(std::mt19937& random, std::string text) {
     return text;
 }
 
-TEST_F(CompilerEquivalence, EdgeCasesOfTheDescription) {
+TEST_F(CompilerEquivalence, KnownEdgeCases) {
     for (const char* text : {"A+B+C",     "A-B-C",
                              "A-B+C",     "A/B/C",
                              "A/B*C",     "A*B/C",
@@ -134,13 +134,13 @@ TEST_F(CompilerEquivalence, EdgeCasesOfTheDescription) {
         ExpectSameEverywhere(text, 10000000);
 }
 
-TEST_F(CompilerEquivalence, RandomPiecesCompileAsDescribed) {
+TEST_F(CompilerEquivalence, RandomPiecesCompileAsTheLiteralCompiler) {
     std::mt19937 random(20240611);
     for (int i = 0; i < 20000; ++i)
         ExpectSameEverywhere(RandomPieces(random, 1 + static_cast<int>(random() % 9)));
 }
 
-TEST_F(CompilerEquivalence, RandomExpressionsAndNearMissesCompileAsDescribed) {
+TEST_F(CompilerEquivalence, RandomExpressionsAndNearMissesCompileAsTheLiteralCompiler) {
     std::mt19937 random(7);
     for (int i = 0; i < 6000; ++i) {
         std::string text = RandomExpression(random, 4);

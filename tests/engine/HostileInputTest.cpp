@@ -22,8 +22,8 @@ const std::string kSyntax = "Error parsing expression:\r";
 const std::string kNestings = "Expression contains too many nestings";
 
 // Long and deeply nested texts: the compiler neither exhausts the call stack
-// nor takes long, and refuses them exactly as the description says.
-TEST(HostileInput, LongAndDeepTextsAreRefusedAsDescribed) {
+// nor takes long, and refuses them exactly as the literal rules would.
+TEST(HostileInput, LongAndDeepTextsAreRefusedExactly) {
     struct Row {
         const char* name;
         std::string text;

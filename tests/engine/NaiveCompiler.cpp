@@ -23,7 +23,7 @@ std::string Describe(double value) {
 }
 
 // The recogniser: every test takes its parts by reference and writes them as
-// the description says.
+// the compiler's rules say.
 class NaiveRecogniser {
 public:
     NaiveRecogniser(const TVariableTable& variables, const TFunctionTable& functions1,

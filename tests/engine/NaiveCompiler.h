@@ -7,7 +7,7 @@
 
 namespace varnel::test {
 
-// The compiler exactly as described, step by step on strings, with no
+// The compiler written out literally, step by step on strings, with no
 // remembered outcomes: slow, and the yardstick for the real one. Gives the
 // program as a listing (see ProgramListing) or "error: " and the message.
 // Returns "too expensive" when the text needs more than `budget` tests.
