@@ -7,21 +7,30 @@
 
 #include <functional>
 
-class QLabel;
-class QLineEdit;
+class QAction;
+class QKeyEvent;
+class QMenu;
+class QTableWidget;
 
 namespace varnel {
 
+class TSingleRichEdit;
 class TfmUnitModule;
 
 // The value line: the one place where the user types the source and reads
-// the target, shared by every page. This first form shows both sides as
-// plain one-line fields; the coloured input line and the value/edit mode
-// grid take their place behind the same operations.
+// the target, shared by every page. In value mode the user types only the
+// number and the pages choose the source units, shown beside it; in edit
+// mode the whole quantity is typed in the coloured input line.
 class TfmIO : public QFrame {
     Q_OBJECT
 
 public:
+    static constexpr int FrameHeight = 70;
+    static constexpr int BandHeight = 57;
+    static constexpr int SideMargin = 10;
+    static constexpr int SignColumnWidth = 26;
+    static const QColor EditModeColour;
+
     explicit TfmIO(QWidget* parent = nullptr);
 
     // Called once by the main window.
@@ -50,7 +59,14 @@ public:
     void FrameResize();
     // The input line, which takes the focus when the window opens.
     QWidget* InputLine() const;
+    TSingleRichEdit* SourceLine() const { return reSource; }
     void ClearInputSelection();
+    // The text of the grid cell at column col, row row.
+    QString Cells(int col, int row) const;
+
+    // The key filter of the input line; true when the key is dropped.
+    bool SourceKeyPress(QKeyEvent* event);
+    void sgIOMouseUp(Qt::MouseButton button, const QPoint& position);
 
     bool ModeLocked = false;
     // Set while the frame or the integrated converter rewrites the input
@@ -61,13 +77,40 @@ public:
     std::function<void(TfmIO* frame)> OnModeChange;
     std::function<void(TfmIO* frame)> OnMarkClick;
 
-private:
-    void SourceEdited();
+public slots:
+    void piCutClick();
+    void piCopyClick();
+    void piPasteClick();
+    void piCopySourceClick();
+    void piCopyTargetClick();
+    void piCopyBothClick();
 
-    QLineEdit* reSource;
-    QLabel* lbSign;
-    QLineEdit* eTarget;
-    QLabel* lbSwapMark;
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateGrid();
+    void CreateMenus();
+    void SourceEdited();
+    void SetCell(int col, int row, const QString& text);
+    void ShowSign();
+    // The line's background tells a value that is not a number.
+    void ShowValueState();
+    void SelectUnitsForTyping();
+    bool SourceValueBlank() const;
+    void UpdateEditMenu();
+
+    TSingleRichEdit* reSource = nullptr;
+    QTableWidget* sgIO = nullptr;
+    QMenu* pmIOEdit = nullptr;
+    QAction* piCut = nullptr;
+    QAction* piCopy = nullptr;
+    QAction* piPaste = nullptr;
+    QMenu* pmIOTable = nullptr;
+    QAction* piCopySource = nullptr;
+    QAction* piCopyTarget = nullptr;
+    QAction* piCopyBoth = nullptr;
     bool editMode_ = false;
     bool swapMark_ = false;
     TfmUnitModule* log_ = nullptr;
