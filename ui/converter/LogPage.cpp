@@ -5,10 +5,12 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/converter/FrameIO.h"
 #include "ui/converter/LogFile.h"
+#include "ui/converter/LogGridDelegate.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLocale>
 #include <QScrollBar>
@@ -84,11 +86,12 @@ TfmUnitLog::TfmUnitLog(QWidget* parent) : TfmUnitModule(parent) {
     sgLog->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sgLog->setWordWrap(false);
     sgLog->setShowGrid(false);
-    sgLog->setStyleSheet("QTableWidget::item { border-bottom: 1px solid #d8d8d8; }");
+    sgLog->setItemDelegate(new TLogGridDelegate(sgLog));
     sgLog->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Long conversions scroll rather than being cut off.
     sgLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     sgLog->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    sgLog->viewport()->installEventFilter(this);
     connect(sgLog, &QTableWidget::cellDoubleClicked, this,
             ShowingErrors([this] { tbSourceBackClick(sgLog); }));
     SetColumnColours();
@@ -237,14 +240,11 @@ void TfmUnitLog::FrameResize() {
     sgLog->setColumnWidth(TargetColumn, std::max(WidestText(TargetColumn), width - used));
 }
 
-void TfmUnitLog::resizeEvent(QResizeEvent* event) {
-    TfmUnitModule::resizeEvent(event);
-    FrameResize();
-}
-
-void TfmUnitLog::showEvent(QShowEvent* event) {
-    TfmUnitModule::showEvent(event);
-    FrameResize();
+bool TfmUnitLog::eventFilter(QObject* watched, QEvent* event) {
+    // The grid's inner width changes with the window and with its scroll bar.
+    if (watched == sgLog->viewport() && event->type() == QEvent::Resize)
+        FrameResize();
+    return TfmUnitModule::eventFilter(watched, event);
 }
 
 QString TfmUnitLog::Cell(int row, int column) const {

@@ -41,8 +41,7 @@ public slots:
     void FrameResize();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QToolButton* AddToolButton(const char* name, const QString& caption, const QString& hint);
