@@ -389,7 +389,15 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
         TextInBrackets(unit);
         int catIndex = -1;
         int unitIndex = -1;
-        if (!unit.empty() && oCnv->UnitsValid() && !iCnv->FindUnit(unit, catIndex, unitIndex) &&
+        // Only units the data knows are worth keeping: an unknown symbol goes
+        // without a question.
+        auto recognised = [this] {
+            for (int i = 0; i < oCnv->DimCount(); ++i)
+                if (!oCnv->Dims(i)->UnknownSymbol().empty())
+                    return false;
+            return oCnv->UnitsValid();
+        };
+        if (!unit.empty() && recognised() && !iCnv->FindUnit(unit, catIndex, unitIndex) &&
             !AskYesNo("Cannot find [" + Text(unit) +
                       "] in all units list. Continue ?\n\nDelete it and continue(Yes) or go back "
                       "to the last tab (No)?")) {

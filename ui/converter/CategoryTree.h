@@ -1,0 +1,48 @@
+#pragma once
+
+#include "units/UnitsData.h"
+
+#include <QTreeWidget>
+
+#include <vector>
+
+namespace varnel {
+
+// The tree of domains (level 0) and their categories (level 1). A category
+// node carries its category element.
+class TCategoryTree : public QTreeWidget {
+    Q_OBJECT
+
+public:
+    // The image of a category node, by type: root, sup, comp = 0, 1, 2; -1
+    // for any other type.
+    static constexpr int ImageIndexRole = Qt::UserRole + 1;
+
+    explicit TCategoryTree(QWidget* parent = nullptr);
+
+    void ClearNodes();
+    QTreeWidgetItem* AddDomain(const TXMLDomainType& domain);
+    QTreeWidgetItem* AddCategory(QTreeWidgetItem* domainNode, const TXMLCategoryType& category);
+
+    bool IsCategoryNode(const QTreeWidgetItem* node) const;
+    // The element of a category node; an element-less binding otherwise.
+    TXMLCategoryType CategoryOf(const QTreeWidgetItem* node) const;
+    QTreeWidgetItem* NodeOf(const TXMLCategoryType& category) const;
+    QTreeWidgetItem* FirstCategoryNode() const;
+
+    // Every node is expanded exactly when its text equals `text` without
+    // regard to case.
+    void ExpandOnly(const QString& text);
+
+    // "| " + name + " [" + core unit symbol + "] (" + type + " type) " + comment.
+    static QString CategoryHint(const TXMLCategoryType& category);
+    static QString CategoryText(const TXMLCategoryType& category);
+    static int ImageIndexOfType(const std::string& type);
+
+private:
+    static constexpr int CategoryRole = Qt::UserRole;
+
+    std::vector<TXMLCategoryType> categories_;
+};
+
+} // namespace varnel

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QTableWidget>
+
+namespace varnel {
+
+class TUnitList;
+
+// A list of the units of one category: name and symbol, one row per unit,
+// the whole row selected. The status bar shows the comment of the unit under
+// the mouse.
+class TUnitGrid : public QTableWidget {
+    Q_OBJECT
+
+public:
+    TUnitGrid(int nameWidth, int symbolWidth, QWidget* parent = nullptr);
+
+    // Fills the list and selects the core unit's row (the last unit whose
+    // type is exactly "si-unit"; row 0 when there is none), shown in bold.
+    // Fires no selection signal.
+    void Fill(const TUnitList& units);
+    void ClearRows();
+
+    bool HasRow(int row) const { return row >= 0 && row < rowCount(); }
+    // The current row, kept within the list; -1 only for an empty list.
+    int SelectedRow() const;
+    // Fires no selection signal.
+    void SelectRow(int row);
+    int CoreRow() const { return coreRow_; }
+    QString UnitName(int row) const;
+    QString Symbol(int row) const;
+
+private:
+    int coreRow_ = -1;
+};
+
+} // namespace varnel
