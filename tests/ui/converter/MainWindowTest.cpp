@@ -287,8 +287,10 @@ void MainWindowTest::PageSwitchMovesSourceAndTarget_data() {
         << Simple << Edit << trg << true << false << trg << "";
     QTest::newRow("Ctrl on All Units then Edit swaps")
         << AllUnits << Edit << trg << true << false << trg << "";
+    // The Base page shows the source in core units: 3 [mi] swapped in would
+    // read 4828.032 [m].
     QTest::newRow("Ctrl on Simple then Base does not swap")
-        << Simple << Base << trg << true << false << src << trg;
+        << Simple << Base << "3 [mi]" << true << false << trg << trg;
     QTest::newRow("option swaps without Ctrl")
         << Simple << Edit << trg << false << true << trg << "";
     QTest::newRow("option does not swap from Log")
