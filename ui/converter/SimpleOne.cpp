@@ -4,9 +4,11 @@
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <algorithm>
@@ -135,6 +137,9 @@ QComboBox* TfmSimpleOne::NewUnitList(QWidget* parent, const char* name) {
     list->setObjectName(name);
     list->setEditable(false);
     list->setMaxVisibleItems(ListVisibleItems);
+    // A scrolling list of 16 entries, also in styles whose own pop-up
+    // would show every entry at once.
+    list->setStyleSheet("QComboBox { combobox-popup: 0; }");
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->installEventFilter(this);
     return list;
@@ -162,6 +167,11 @@ void TfmSimpleOne::Fill() {
     ShowCategory();
     FillList(cbInUnit);
     FillList(cbOutUnit);
+    // The open list is as wide as its longest entry, however narrow the row.
+    const int entriesWidth = cbInUnit->view()->sizeHintForColumn(0) +
+                             cbInUnit->view()->verticalScrollBar()->sizeHint().width();
+    cbInUnit->view()->setMinimumWidth(entriesWidth);
+    cbOutUnit->view()->setMinimumWidth(entriesWidth);
     auto reselect = [](QComboBox* list, const QString& symbol) {
         int entry = 0;
         for (int i = list->count() - 1; i >= 0; --i)

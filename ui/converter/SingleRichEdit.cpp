@@ -92,14 +92,20 @@ QColor TSingleRichEdit::Background() const {
 }
 
 bool TSingleRichEdit::Tokenize() {
+    if (ReadTokens())
+        return true;
+    ShowParsingError();
+    return false;
+}
+
+bool TSingleRichEdit::ReadTokens() {
     Tokens.clear();
     const QString text = Text();
-    if (text.trimmed().isEmpty())
-        return true;
-    if (ReadLineTokens(text, Tokens))
-        return true;
-    ShowInfoMessage("Parsing Error in: " + text);
-    return false;
+    return text.trimmed().isEmpty() || ReadLineTokens(text, Tokens);
+}
+
+void TSingleRichEdit::ShowParsingError() {
+    ShowInfoMessage("Parsing Error in: " + Text());
 }
 
 QColor TSingleRichEdit::ColourOf(const TLineToken& token) {
@@ -123,11 +129,13 @@ void TSingleRichEdit::Recolour() {
         return;
     formats_.clear();
     ApplyFormats();
-    // The tokens read before an unclosed quote are coloured all the same,
-    // and the change is passed on.
-    Tokenize();
+    // The tokens before an unclosed quote are coloured before the message
+    // shows, and the change is passed on all the same.
+    const bool read = ReadTokens();
     for (const TLineToken& token : Tokens)
         ColorRange(token.Position, token.Length, {}, ColourOf(token));
+    if (!read)
+        ShowParsingError();
     if (OnChanged && !Updating)
         OnChanged(this);
 }
@@ -165,7 +173,10 @@ void TSingleRichEdit::ApplyFormats() {
 
 QColor TSingleRichEdit::ColorAt(int position) const {
     QColor colour;
-    for (const QTextLayout::FormatRange& range : formats_)
+    const QTextBlock block = document()->firstBlock();
+    if (!block.isValid() || !block.layout())
+        return colour;
+    for (const QTextLayout::FormatRange& range : block.layout()->formats())
         if (position >= range.start && position < range.start + range.length)
             colour = range.format.foreground().color();
     return colour;

@@ -66,6 +66,8 @@ protected:
 
 private:
     void Recolour();
+    bool ReadTokens();
+    void ShowParsingError();
     void ApplyFormats();
     static QColor ColourOf(const TLineToken& token);
 
