@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QUrl>
 
@@ -32,10 +33,11 @@ QString MakerSearchPage() {
 }
 
 // The options show "http://" before the custom address: a prefix typed
-// without a scheme means a web address.
+// without a scheme means a web address. A colon before digits is a port.
 QString CustomSearchPrefix(const std::string& prefix) {
+    static const QRegularExpression scheme("^[A-Za-z][A-Za-z0-9+.-]*:(?![0-9])");
     const QString text = QString::fromStdString(prefix);
-    if (IsBlank(prefix) || text.contains("://"))
+    if (IsBlank(prefix) || scheme.match(text).hasMatch())
         return text;
     return "http://" + text;
 }
