@@ -11,11 +11,11 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
 #include <QScrollBar>
 #include <QTableWidget>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -28,6 +28,7 @@ namespace {
 
 constexpr int TimeColumn = 0, SourceColumn = 1, SignColumn = 2, TargetColumn = 3;
 const QString SignCell = "  =  ";
+constexpr int ToolButtonWidth = 90;
 // Room for the cell's margins beside the widest text.
 constexpr int CellPadding = 12;
 
@@ -58,16 +59,23 @@ QString RecordingTime() {
 } // namespace
 
 TfmUnitLog::TfmUnitLog(QWidget* parent) : TfmUnitModule(parent) {
-    ToolBar1 = new QToolBar(this);
+    // A plain bar rather than a tool bar: on a narrow log tab its buttons
+    // shrink towards their captions instead of one going out of sight.
+    ToolBar1 = new QWidget(this);
     ToolBar1->setObjectName("ToolBar1");
-    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    ToolBar1->setMovable(false);
+    auto* bar = new QHBoxLayout(ToolBar1);
+    bar->setContentsMargins(2, 2, 2, 2);
+    bar->setSpacing(0);
     tbSourceBack = AddToolButton("tbSourceBack", " Source Back ",
                                  "| Copy the left side of selected row to source field");
     tbTargetBack = AddToolButton("tbTargetBack", "Target Back",
                                  "| Copy the right side of selected row to source field");
-    ToolBar1->addSeparator();
+    auto* separator = new QFrame(ToolBar1);
+    separator->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    separator->setFixedHeight(20);
+    bar->addWidget(separator);
     tbCopy = AddToolButton("tbCopy", "Copy Sel.", "| Copy selected row into the clipboard");
+    bar->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
     connect(tbSourceBack, &QToolButton::clicked, this,
             ShowingErrors([this] { tbSourceBackClick(tbSourceBack); }));
     connect(tbTargetBack, &QToolButton::clicked, this,
@@ -115,9 +123,16 @@ QToolButton* TfmUnitLog::AddToolButton(const char* name, const QString& caption,
     button->setObjectName(name);
     button->setText(caption);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setFixedSize(90, 24);
+    button->setAutoRaise(true);
+    // 90 pixels where there is room, down to the words of the caption (the
+    // blanks around " Source Back " may go) where there is not.
+    const int words = button->fontMetrics().horizontalAdvance(caption.trimmed()) + 6;
+    button->setMinimumWidth(std::min(words, ToolButtonWidth));
+    button->setMaximumWidth(ToolButtonWidth);
+    button->setFixedHeight(24);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     SetHint(button, hint);
-    ToolBar1->addWidget(button);
+    ToolBar1->layout()->addWidget(button);
     return button;
 }
 
@@ -231,13 +246,26 @@ void TfmUnitLog::FrameResize() {
         }
     } else {
         const int sign = WidestText(SignColumn);
-        const int source = static_cast<int>(std::lround((width - sign) / 2.0));
+        const int source = std::max(0, SourceShare(width - sign));
         sgLog->setColumnWidth(TimeColumn, 0);
         sgLog->setColumnWidth(SignColumn, sign);
-        sgLog->setColumnWidth(SourceColumn, std::max(0, source));
-        used = sign + std::max(0, source);
+        sgLog->setColumnWidth(SourceColumn, source);
+        used = sign + source;
     }
     sgLog->setColumnWidth(TargetColumn, std::max(WidestText(TargetColumn), width - used));
+}
+
+int TfmUnitLog::SourceShare(int room) const {
+    // Equal halves, unless one side would be cut off while the other has
+    // room to spare.
+    const int half = static_cast<int>(std::lround(room / 2.0));
+    const int source = WidestText(SourceColumn);
+    const int target = WidestText(TargetColumn);
+    if (source < half)
+        return std::max(source, std::min(half, room - target));
+    if (target < room - half)
+        return std::min(source, room - target);
+    return half;
 }
 
 bool TfmUnitLog::eventFilter(QObject* watched, QEvent* event) {

@@ -5,7 +5,6 @@
 #include <QString>
 
 class QTableWidget;
-class QToolBar;
 class QToolButton;
 
 namespace varnel {
@@ -52,9 +51,10 @@ private:
     bool RowHoldsText(int row) const;
     int SelectedRow() const;
     int WidestText(int column) const;
+    int SourceShare(int room) const;
     void SetColumnColours();
 
-    QToolBar* ToolBar1;
+    QWidget* ToolBar1;
     QToolButton* tbSourceBack;
     QToolButton* tbTargetBack;
     QToolButton* tbCopy;
