@@ -165,6 +165,7 @@ private slots:
     void UnwritableLogIsReportedWithItsPath();
     void UnloadableUnitsLeaveTheLogAlone();
     void ColumnsFitTheirTexts();
+    void NarrowLogKeepsItsButtonsAndTexts();
     void KilledProcessKeepsTheSessionRows();
 };
 
@@ -438,6 +439,39 @@ void LogPageTest::ColumnsFitTheirTexts() {
     w.Page()->SetShowTime(true);
     QVERIFY(!grid->isColumnHidden(0));
     QVERIFY(grid->columnWidth(0) > widest(0));
+    for (const char* name : {"tbSourceBack", "tbTargetBack", "tbCopy"})
+        QCOMPARE(w.Button(name)->size(), QSize(90, 24));
+}
+
+void LogPageTest::NarrowLogKeepsItsButtonsAndTexts() {
+    // The log as it sits on the integrated view's narrow tab, without times.
+    const QString target = "1.2345678901234 [kg*m^2/s^3]";
+    TProgramFolder folder;
+    WriteLogFile({{" t  ", "  1 [m]", "  =  ", target.toStdString()}}, folder / LogName);
+    TfmUnitLog page;
+    page.LoadUnits();
+    page.SetShowTime(false);
+    auto* grid = page.findChild<QTableWidget*>("sgLog");
+    const QFontMetrics metrics = grid->fontMetrics();
+    // Equal halves would cut the target off while the source has room to spare.
+    page.resize(metrics.horizontalAdvance(target) * 8 / 5 + 40, 300);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+    QVERIFY(grid->columnWidth(1) > metrics.horizontalAdvance("  1 [m]"));
+    QVERIFY(grid->columnWidth(3) > metrics.horizontalAdvance(target));
+    QCOMPARE(grid->columnWidth(1) + grid->columnWidth(2) + grid->columnWidth(3),
+             grid->viewport()->width());
+
+    page.resize(250, 300);
+    QTRY_COMPARE(page.width(), 250);
+    auto* toolBar = page.findChild<QWidget*>("ToolBar1");
+    for (const char* name : {"tbSourceBack", "tbTargetBack", "tbCopy"}) {
+        auto* button = page.findChild<QToolButton*>(name);
+        QVERIFY2(button->isVisible(), name);
+        QVERIFY2(button->geometry().right() < toolBar->width(), name);
+        QVERIFY2(button->width() > metrics.horizontalAdvance(button->text().trimmed()), name);
+    }
 }
 
 void LogPageTest::KilledProcessKeepsTheSessionRows() {
