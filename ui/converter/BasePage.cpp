@@ -23,9 +23,9 @@ namespace varnel {
 namespace {
 
 // Columns of the replaced and included grids.
-constexpr int DegreeColumn = 0, SymbolColumn = 1, DecompositionColumn = 3;
+constexpr int DegreeColumn = 0, SymbolColumn = 1, EqualsColumn = 2, DecompositionColumn = 3;
 // Columns of the list of all units with a decomposition.
-constexpr int AllSymbolColumn = 0, AllDecompositionColumn = 2;
+constexpr int AllSymbolColumn = 0, AllEqualsColumn = 1, AllDecompositionColumn = 2;
 
 constexpr int RowsAtOnce = 10;
 
@@ -95,7 +95,7 @@ QWidget* TfmBase::CreateLeftPanel() {
     sttLeft = CaptionStrip("sttLeft", "Included Units", Panel5);
     sgIncludedUnits = new TBasePageGrid("sgIncludedUnits", {20, 60, 20, 133}, true, Panel5);
     for (TBasePageGrid* grid : {sgReplacedUnits, sgIncludedUnits}) {
-        grid->SetCentredColumns({DegreeColumn, 2});
+        grid->SetCentredColumns({DegreeColumn, EqualsColumn});
         PaintSelectionPaleBlue(grid);
         grid->installEventFilter(this);
         grid->ResetRows(RowsAtOnce);
@@ -121,7 +121,6 @@ QWidget* TfmBase::CreateRightPanel() {
         Explanation("StaticText1", "  The left cell of seleced row to be included as...", Panel1);
     ToolBar1 = new QToolBar(Panel1);
     ToolBar1->setObjectName("ToolBar1");
-    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     auto toolButton = [this](const char* name, const QString& caption, QStyle::StandardPixmap image,
                              const QString& hint) {
         auto* button = new QToolButton(ToolBar1);
@@ -142,7 +141,7 @@ QWidget* TfmBase::CreateRightPanel() {
     StaticText2 = Explanation("StaticText2",
                               "  ... and right cell on the inverse side of the dimention", Panel1);
     sgAllBaseUnits = new TBasePageGrid("sgAllBaseUnits", {60, 20, 127}, false, Panel1);
-    sgAllBaseUnits->SetCentredColumns({1});
+    sgAllBaseUnits->SetCentredColumns({AllEqualsColumn});
     connect(sgAllBaseUnits, &QTableWidget::cellDoubleClicked, this,
             ShowingErrors([this] { tbNominClick(sgAllBaseUnits); }));
 
