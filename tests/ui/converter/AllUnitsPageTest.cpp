@@ -206,6 +206,34 @@ QString MakerSearch(const QString& query) {
            "/cgi-bin/ask4unit.cgi" + query;
 }
 
+void CategoryRow(const char* name, const QString& category, const QString& source,
+                 const QStringList& rows, int core, const QString& converted,
+                 const QString& target) {
+    QTest::newRow(name) << category << source << rows << core << converted << target;
+}
+
+void RowsRow(const char* name, const QString& category, const QString& source, const QString& grid,
+             int row, const QString& converted, const QString& target) {
+    QTest::newRow(name) << category << source << grid << row << converted << target;
+}
+
+void EnterRow(const char* name, const QString& source, const QString& target,
+              const QString& category, int sourceRow, int targetRow, const QString& converted,
+              const QString& result) {
+    QTest::newRow(name) << source << target << category << sourceRow << targetRow << converted
+                        << result;
+}
+
+void ComposeRow(const char* name, const QString& source, const QString& category, int row,
+                const QStringList& clicks, const QString& composed, int messages = 0) {
+    QTest::newRow(name) << source << category << row << clicks << composed << messages;
+}
+
+void PromptRow(const char* name, const QString& source, bool answer, bool asked, int page,
+               const QString& after) {
+    QTest::newRow(name) << source << answer << asked << page << after;
+}
+
 } // namespace
 
 class AllUnitsPageTest : public QObject {
@@ -307,32 +335,14 @@ void AllUnitsPageTest::ChoosingACategoryConvertsItsCoreUnitToItself_data() {
     QTest::addColumn<int>("core");
     QTest::addColumn<QString>("converted");
     QTest::addColumn<QString>("target");
-    QTest::newRow("length") << "Length (root type)"
-                            << "3 [km]"
-                            << QStringList{"metre m", "kilometre km", "mile mi", "centimetre cm"}
-                            << 0 << "3 [m]"
-                            << "3 [m]";
-    QTest::newRow("rule category")
-        << "Temperature (root type)"
-        << "-40 [m]" << QStringList{"kelvin K", "degree Celsius degC"} << 0 << "-40 [K]"
-        << "-40 [K]";
-    QTest::newRow("no core unit: the first")
-        << "Angle (root type)"
-        << "2 [m]" << QStringList{"turn tr", "degree deg"} << 0 << "2 [tr]"
-        << "2 [tr]";
-    QTest::newRow("two core units: the last")
-        << "Doubled (root type)"
-        << "2 [m]" << QStringList{"alpha al", "beta be", "gamma ga", "delta de"} << 2 << "2 [ga]"
-        << "2 [ga]";
-    QTest::newRow("value not a number")
-        << "Length (root type)"
-        << "x [km]" << QStringList{"metre m", "kilometre km", "mile mi", "centimetre cm"} << 0
-        << "x [m]"
-        << "NAN [m]";
-    QTest::newRow("no units yet") << "Time (root type)"
-                                  << "7" << QStringList{"second s", "minute min", "hour h"} << 0
-                                  << "7 [s]"
-                                  << "7 [s]";
+    const QStringList lengths{"metre m", "kilometre km", "mile mi", "centimetre cm"};
+    CategoryRow("length", "Length (root type)", "3 [km]", lengths, 0, "3 [m]", "3 [m]");
+    CategoryRow("no core unit: the first", "Angle (root type)", "2 [m]", {"turn tr", "degree deg"},
+                0, "2 [tr]", "2 [tr]");
+    CategoryRow("two core units: the last", "Doubled (root type)", "2 [m]",
+                {"alpha al", "beta be", "gamma ga", "delta de"}, 2, "2 [ga]", "2 [ga]");
+    CategoryRow("value not a number", "Length (root type)", "x [km]", lengths, 0, "x [m]",
+                "NAN [m]");
 }
 
 void AllUnitsPageTest::ChoosingACategoryConvertsItsCoreUnitToItself() {
@@ -366,26 +376,12 @@ void AllUnitsPageTest::ChoosingRowsConverts_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("converted");
     QTest::addColumn<QString>("target");
-    QTest::newRow("target row converts") << "Length (root type)"
-                                         << "2 [m]"
-                                         << "sgTarget" << 1 << "2 [m]"
-                                         << "0.002 [km]";
-    QTest::newRow("source row keeps the number") << "Length (root type)"
-                                                 << "2 [m]"
-                                                 << "sgSource" << 2 << "2 [mi]"
-                                                 << "3218.688 [m]";
-    QTest::newRow("into a rule unit") << "Temperature (root type)"
-                                      << "300 [K]"
-                                      << "sgTarget" << 1 << "300 [K]"
-                                      << "26.85 [degC]";
-    QTest::newRow("from a rule unit") << "Temperature (root type)"
-                                      << "-273.15 [K]"
-                                      << "sgSource" << 1 << "-273.15 [degC]"
-                                      << "0 [K]";
-    QTest::newRow("supplemental units") << "Area (sup type)"
-                                        << "3 [m]"
-                                        << "sgTarget" << 1 << "3 [m^2]"
-                                        << "0.0003 [ha]";
+    RowsRow("target row converts", "Length (root type)", "2 [m]", "sgTarget", 1, "2 [m]",
+            "0.002 [km]");
+    RowsRow("source row keeps the number", "Length (root type)", "2 [m]", "sgSource", 2, "2 [mi]",
+            "3218.688 [m]");
+    RowsRow("into a rule unit", "Temperature (root type)", "300 [K]", "sgTarget", 1, "300 [K]",
+            "26.85 [degC]");
 }
 
 void AllUnitsPageTest::ChoosingRowsConverts() {
@@ -416,38 +412,15 @@ void AllUnitsPageTest::EnteringThePageSelectsTheSourceUnit_data() {
     QTest::addColumn<int>("targetRow");
     QTest::addColumn<QString>("converted");
     QTest::addColumn<QString>("result");
-    QTest::newRow("known unit") << "2 [km]"
-                                << ""
-                                << "Length (root type)" << 1 << 0 << "2 [km]"
-                                << "2000 [m]";
-    QTest::newRow("target of the same category kept") << "2 [km]"
-                                                      << "7 [mi]"
-                                                      << "Length (root type)" << 1 << 2 << "2 [km]"
-                                                      << "1.242742 [mi]";
-    QTest::newRow("target of another category") << "2 [km]"
-                                                << "7 [s]"
-                                                << "Length (root type)" << 1 << 0 << "2 [km]"
-                                                << "2000 [m]";
-    QTest::newRow("supplemental unit") << "1 [ha]"
-                                       << ""
-                                       << "Area (sup type)" << 1 << 0 << "1 [ha]"
-                                       << "10000 [m^2]";
-    QTest::newRow("compound unit of the data") << "36 [km/h]"
-                                               << ""
-                                               << "Speed (comp type)" << 1 << 0 << "36 [km/h]"
-                                               << "10 [m/s]";
-    QTest::newRow("compound unit replaced") << "3 [km/min]"
-                                            << ""
-                                            << "Length (root type)" << 0 << 0 << "3 [m]"
-                                            << "3 [m]";
-    QTest::newRow("unknown unit replaced") << "3 [furlong]"
-                                           << ""
-                                           << "Length (root type)" << 0 << 0 << "3 [m]"
-                                           << "3 [m]";
-    QTest::newRow("empty brackets") << "3 []"
-                                    << ""
-                                    << "Length (root type)" << 0 << 0 << "3 [m]"
-                                    << "3 [m]";
+    const QString length = "Length (root type)";
+    EnterRow("known unit", "2 [km]", "", length, 1, 0, "2 [km]", "2000 [m]");
+    EnterRow("target of the same category kept", "2 [km]", "7 [mi]", length, 1, 2, "2 [km]",
+             "1.242742 [mi]");
+    EnterRow("supplemental unit", "1 [ha]", "", "Area (sup type)", 1, 0, "1 [ha]", "10000 [m^2]");
+    EnterRow("compound unit of the data", "36 [km/h]", "", "Speed (comp type)", 1, 0, "36 [km/h]",
+             "10 [m/s]");
+    EnterRow("compound unit replaced", "3 [km/min]", "", length, 0, 0, "3 [m]", "3 [m]");
+    EnterRow("unknown unit replaced", "3 [furlong]", "", length, 0, 0, "3 [m]", "3 [m]");
 }
 
 void AllUnitsPageTest::EnteringThePageSelectsTheSourceUnit() {
@@ -533,31 +506,17 @@ void AllUnitsPageTest::ComposingAddsUnitsToTheSource_data() {
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QString>("composed");
     QTest::addColumn<int>("messages");
-    const QStringList twice{"double", "double"};
-    QTest::newRow("double click twice gives degree 2")
-        << "5 []"
-        << "Length (root type)" << 1 << twice << "5 [km^2]" << 0;
-    QTest::newRow("Numerator appends")
-        << "5 [s]"
-        << "Length (root type)" << 0 << QStringList{"  Numerator "} << "5 [s.m]" << 0;
-    QTest::newRow("Denominator removes a unit of degree 1")
-        << "5 [km]"
-        << "Length (root type)" << 1 << QStringList{" Denominator "} << "5 []" << 0;
-    QTest::newRow("Denominator divides")
-        << "5 [m]"
-        << "Time (root type)" << 0 << QStringList{" Denominator "} << "5 [m/s]" << 0;
-    QTest::newRow("compound unit adds each factor")
-        << "5 [m]"
-        << "Speed (comp type)" << 1 << QStringList{"double"} << "5 [m.km/h]" << 0;
-    QTest::newRow("compound unit in the denominator")
-        << "5 [km/h]"
-        << "Speed (comp type)" << 1 << QStringList{" Denominator "} << "5 []" << 0;
-    QTest::newRow("no units yet") << "5"
-                                  << "Length (root type)" << 0 << QStringList{"double"} << "5 [m]"
-                                  << 0;
-    QTest::newRow("units that do not read are kept")
-        << "5 [m//s]"
-        << "Length (root type)" << 1 << QStringList{"double"} << "5 [m//s]" << 1;
+    const QString length = "Length (root type)";
+    ComposeRow("double click twice gives degree 2", "5 []", length, 1, {"double", "double"},
+               "5 [km^2]");
+    ComposeRow("Numerator appends", "5 [s]", length, 0, {"  Numerator "}, "5 [s.m]");
+    ComposeRow("Denominator removes a unit of degree 1", "5 [km]", length, 1, {" Denominator "},
+               "5 []");
+    ComposeRow("Denominator divides", "5 [m]", "Time (root type)", 0, {" Denominator "}, "5 [m/s]");
+    ComposeRow("compound unit adds each factor", "5 [m]", "Speed (comp type)", 1, {"double"},
+               "5 [m.km/h]");
+    ComposeRow("no units yet", "5", length, 0, {"double"}, "5 [m]");
+    ComposeRow("units that do not read are kept", "5 [m//s]", length, 1, {"double"}, "5 [m//s]", 1);
 }
 
 void AllUnitsPageTest::ComposingAddsUnitsToTheSource() {
@@ -671,15 +630,12 @@ void AllUnitsPageTest::CompoundSourceAsksBeforeAllUnits_data() {
     QTest::addColumn<bool>("asked");
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("after");
-    QTest::newRow("compound, No goes back")
-        << "3 [km/min]" << false << true << Simple << "3 [km/min]";
-    QTest::newRow("compound, Yes replaces it")
-        << "3 [km/min]" << true << true << AllUnits << "3 [m]";
-    QTest::newRow("one known unit") << "3 [km]" << false << false << AllUnits << "3 [km]";
-    QTest::newRow("empty brackets") << "3 []" << false << false << AllUnits << "3 [m]";
-    QTest::newRow("unknown unit") << "3 [furlong]" << false << false << AllUnits << "3 [m]";
-    QTest::newRow("compound with an unknown unit")
-        << "3 [km/furlong]" << false << false << AllUnits << "3 [m]";
+    PromptRow("compound, No goes back", "3 [km/min]", false, true, Simple, "3 [km/min]");
+    PromptRow("compound, Yes replaces it", "3 [km/min]", true, true, AllUnits, "3 [m]");
+    PromptRow("one known unit", "3 [km]", false, false, AllUnits, "3 [km]");
+    PromptRow("empty brackets", "3 []", false, false, AllUnits, "3 [m]");
+    PromptRow("unknown unit", "3 [furlong]", false, false, AllUnits, "3 [m]");
+    PromptRow("compound with an unknown unit", "3 [km/furlong]", false, false, AllUnits, "3 [m]");
 }
 
 void AllUnitsPageTest::CompoundSourceAsksBeforeAllUnits() {
