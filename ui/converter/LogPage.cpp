@@ -113,8 +113,13 @@ TfmUnitLog::TfmUnitLog(QWidget* parent) : TfmUnitModule(parent) {
 
 TfmUnitLog::~TfmUnitLog() {
     // Units data that never loaded leaves the file as it was.
-    if (logRead_)
+    if (!logRead_)
+        return;
+    try {
         SaveLog(true);
+    } catch (...) {
+        // Nothing may leave a destructor; the failure was reported if it could be.
+    }
 }
 
 QToolButton* TfmUnitLog::AddToolButton(const char* name, const QString& caption,
@@ -137,14 +142,15 @@ QToolButton* TfmUnitLog::AddToolButton(const char* name, const QString& caption,
 }
 
 void TfmUnitLog::LoadUnits() {
-    if (!logRead_) {
-        ReadLog();
-        logRead_ = true;
-    }
+    ReadLog();
     SetColumnColours();
 }
 
 void TfmUnitLog::ReadLog() {
+    // Once only: a second read would mix the file's rows into this run's.
+    if (logRead_)
+        return;
+    logRead_ = true;
     const std::vector<TLogRow> rows = ReadLogFile(LogFilePath());
     sgLog->setRowCount(std::max<int>(1, static_cast<int>(rows.size())));
     for (int row = 0; row < static_cast<int>(rows.size()); ++row)
@@ -187,6 +193,8 @@ void TfmUnitLog::PageSwitch(TPageKind, TPageKind newKind) {
 }
 
 void TfmUnitLog::Refresh() {
+    // A recording replaces the file: it must hold the file's rows first.
+    ReadLog();
     const QString source = IO->GetSource();
     const QString trimmedSource = source.trimmed();
     if (trimmedSource.isEmpty() || trimmedSource == "[]")
