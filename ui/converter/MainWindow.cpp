@@ -15,6 +15,7 @@
 #include "ui/converter/AllUnitsPage.h"
 #include "ui/converter/BasePage.h"
 #include "ui/converter/FrameIO.h"
+#include "ui/converter/IntegConv.h"
 #include "ui/converter/LogPage.h"
 #include "ui/converter/SimplePage.h"
 #include "ui/converter/UnitSymbols.h"
@@ -44,8 +45,6 @@ namespace varnel {
 namespace {
 
 constexpr int EditPageIndex = 3;
-
-const char* const IntegratedViewNote = " Integrated view unavailable: the pages are shown.";
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -88,7 +87,15 @@ TfrmUnitsConvert::TfrmUnitsConvert(QWidget* parent) : QMainWindow(parent) {
 
 TfrmUnitsConvert::~TfrmUnitsConvert() {
     qApp->removeEventFilter(this);
-    // The pages refer to the engines: they go first.
+    fmIO->OnSourceChange = nullptr;
+    fmIO->OnModeChange = nullptr;
+    fmIO->OnMarkClick = nullptr;
+    // The pages refer to the engines and the value line: they go first,
+    // wherever the mode has placed them.
+    for (TfmUnitModule*& page : pages_) {
+        delete page;
+        page = nullptr;
+    }
     delete takeCentralWidget();
 }
 
@@ -152,6 +159,8 @@ void TfrmUnitsConvert::CreatePages() {
 
     // After the pages, so that it outlives them when the window goes.
     fmIO = new TfmIO(central);
+    fmIntegConv = new TfmIntegConv(central);
+    fmIntegConv->hide();
 
     connect(PageControl1, &QTabWidget::currentChanged, this, ShowingErrors([this](int index) {
                 PageControl1Changing();
@@ -166,6 +175,7 @@ void TfrmUnitsConvert::CreatePages() {
     layout->setSpacing(0);
     layout->addWidget(fmIO);
     layout->addWidget(PageControl1, 1);
+    layout->addWidget(fmIntegConv, 1);
     layout->addWidget(pnlApplication);
 
     StatusBar1 = statusBar();
@@ -223,6 +233,7 @@ void TfrmUnitsConvert::SetupConverter() {
     oCnv = std::make_unique<TConvert>();
     iCnv->SetKeepValue(true);
     oCnv->SetKeepValue(false);
+    fmIntegConv->SetParts(fmIO, iCnv.get(), oCnv.get(), fmSimple);
     const std::string path = UnitsDataPath();
     try {
         if (FileExists(path))
@@ -300,16 +311,25 @@ void TfrmUnitsConvert::ValidateOnRequest(const QStringList& arguments) {
 }
 
 void TfrmUnitsConvert::ReloadUnits(const std::string& path) {
+    const QString source = fmIO->GetSource();
     const std::string text = ReadTextFile(path);
     if (text.empty())
         throw EM("Wrong filename - " + path);
-    auto rebuild = [this] {
+    auto rebuild = [this, source] {
         FillUnitSymbols();
         for (TfmUnitModule* page : pages_)
             page->LoadUnits();
+        // The integrated view's tree follows the units data in either mode;
+        // in the integrated mode ApplyMode sets it up.
+        if (IsMultiTab())
+            fmIntegConv->SetupView();
         ApplyMode();
-        SetActivePage(EditPageIndex);
-        PageControl1Change(nullptr);
+        if (IsMultiTab()) {
+            SetActivePage(EditPageIndex);
+            PageControl1Change(nullptr);
+        } else {
+            fmIntegConv->ShowSource(source);
+        }
     };
     try {
         LoadEngines(text);
@@ -327,21 +347,44 @@ bool TfrmUnitsConvert::IsMultiTab() {
 }
 
 void TfrmUnitsConvert::ApplyMode() {
-    // Until the integrated view exists, both modes show the pages.
-    modeNote_ = IsMultiTab() ? QString() : QString(IntegratedViewNote);
-    LayOutMultiTab();
-    ShowStatusHint(QString());
+    const bool multiTab = IsMultiTab();
+    fmIntegConv->setVisible(!multiTab);
+    PageControl1->setVisible(multiTab);
+    fmSimple->SetShowSI(multiTab);
+    fmUnitLog->SetShowTime(multiTab);
+    if (multiTab)
+        LayOutMultiTab();
+    else
+        LayOutIntegrated();
 }
 
+// The value line, the Simple page and the Log page move between the layouts;
+// they are never made anew, so what they hold stays.
 void TfrmUnitsConvert::LayOutMultiTab() {
-    PageControl1->setVisible(true);
-    fmSimple->SetShowSI(true);
-    fmUnitLog->SetShowTime(true);
+    auto* central = static_cast<QVBoxLayout*>(centralWidget()->layout());
+    if (central->indexOf(fmIO) != 0) {
+        central->insertWidget(0, fmIO);
+        fmIO->show();
+    }
     fmIO->ModeLocked = true;
-    if (fmSimple->parentWidget() != tabSheets_[0])
+    if (fmSimple->parentWidget() != tabSheets_[0]) {
         tabSheets_[0]->layout()->addWidget(fmSimple);
-    if (fmUnitLog->parentWidget() != tabSheets_[4])
+        fmSimple->show();
+    }
+    if (fmUnitLog->parentWidget() != tabSheets_[4]) {
         tabSheets_[4]->layout()->addWidget(fmUnitLog);
+        fmUnitLog->show();
+    }
+}
+
+void TfrmUnitsConvert::LayOutIntegrated() {
+    fmIntegConv->PlaceValueLine(fmIO);
+    fmIO->ModeLocked = false;
+    fmIntegConv->PlaceSimple(fmSimple);
+    fmIntegConv->PlaceLog(fmUnitLog);
+    // The Base page is not on screen: a click on the sign cell is not its.
+    fmIO->OnMarkClick = nullptr;
+    fmIntegConv->SetupView();
 }
 
 void TfrmUnitsConvert::SetActivePage(int index) {
@@ -441,13 +484,15 @@ void TfrmUnitsConvert::btnOptAloneClick() {
             fmIO->ModeLocked = true;
         }
     }
-    PageControl1Change(PageControl1);
+    if (IsMultiTab())
+        PageControl1Change(PageControl1);
+    else
+        fmIntegConv->ShowSource(fmIO->GetSource());
 }
 
 void TfrmUnitsConvert::btnHelp2Click() {
-    // The topic follows the view on screen: the pages stand in for the
-    // integrated view until it exists.
-    ShowHelpTopic(HelpTopic::FirstPage + PageControl1->currentIndex());
+    ShowHelpTopic(IsMultiTab() ? HelpTopic::FirstPage + PageControl1->currentIndex()
+                               : HelpTopic::IntegratedConverter);
 }
 
 void TfrmUnitsConvert::WakeUp() {
@@ -459,7 +504,7 @@ void TfrmUnitsConvert::WakeUp() {
 }
 
 void TfrmUnitsConvert::ShowStatusHint(const QString& longHint) {
-    StatusBar1->showMessage(longHint.isEmpty() ? modeNote_ : " " + longHint);
+    StatusBar1->showMessage(longHint.isEmpty() ? QString() : " " + longHint);
 }
 
 bool TfrmUnitsConvert::event(QEvent* event) {
@@ -493,7 +538,9 @@ bool TfrmUnitsConvert::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TfrmUnitsConvert::FormKeyDown(int key) {
-    if (key == Qt::Key_Control && PageControl1->currentIndex() < 2)
+    // The mark tells that entering the Edit tab swaps source and target:
+    // there are no tabs in the integrated mode.
+    if (key == Qt::Key_Control && IsMultiTab() && PageControl1->currentIndex() < 2)
         fmIO->SetSwapMark(true);
     return false;
 }

@@ -20,6 +20,7 @@ class TConvert;
 class TfmAllUnits;
 class TfmBase;
 class TfmIO;
+class TfmIntegConv;
 class TfmSimple;
 class TfmUnitLog;
 class TfmUnitModule;
@@ -53,6 +54,7 @@ public:
     void ValidateOnRequest(const QStringList& arguments);
 
     TfmIO* IO() const { return fmIO; }
+    TfmIntegConv* IntegConv() const { return fmIntegConv; }
     TConvert* SourceEngine() const { return iCnv.get(); }
     TConvert* TargetEngine() const { return oCnv.get(); }
     TfmUnitModule* Pages(int index) const;
@@ -90,6 +92,7 @@ private:
     void LoadEngines(const std::string& text);
     void SetActivePage(int index);
     void LayOutMultiTab();
+    void LayOutIntegrated();
     void ShowStatusHint(const QString& longHint);
     bool FormKeyDown(int key);
     bool FormKeyUp(int key);
@@ -102,9 +105,9 @@ private:
     bool unitsLoaded_ = false;
     bool shown_ = false;
     int activePage_ = 0;
-    QString modeNote_;
 
     TfmIO* fmIO = nullptr;
+    TfmIntegConv* fmIntegConv = nullptr;
     QTabWidget* PageControl1 = nullptr;
     std::array<QWidget*, PageCount> tabSheets_{};
     TfmSimple* fmSimple = nullptr;

@@ -5,6 +5,7 @@
 #include "ui/common/HelpViewer.h"
 #include "ui/common/ProgressMsg.h"
 #include "ui/converter/FrameIO.h"
+#include "ui/converter/IntegConv.h"
 #include "ui/converter/UnitSymbols.h"
 #include "ui/options/OptCont.h"
 #include "ui/options/UnitOptions.h"
@@ -113,7 +114,7 @@ private slots:
     void CopyPutsTheResultOnTheClipboard_data();
     void CopyPutsTheResultOnTheClipboard();
     void StatusBarShowsTheLongHint();
-    void IntegratedModeShowsThePagesAndSaysSo();
+    void IntegratedModeShowsTheIntegratedView();
     void WindowSizeIsRestoredAndSaved();
     void WakeUpRestoresAndRaises();
     void OptionsWithoutChangeDoNotReload();
@@ -447,11 +448,12 @@ void MainWindowTest::StatusBarShowsTheLongHint() {
     QCOMPARE(w.Status(), QString());
 }
 
-void MainWindowTest::IntegratedModeShowsThePagesAndSaysSo() {
+void MainWindowTest::IntegratedModeShowsTheIntegratedView() {
     TStartedWindow w("MultiTabMode=0");
-    QVERIFY(w.Tabs()->isVisibleTo(w.window.get()));
-    QCOMPARE(w.Status(), QString(" Integrated view unavailable: the pages are shown."));
-    QVERIFY(w.IO()->ModeLocked);
+    QVERIFY(!w.Tabs()->isVisibleTo(w.window.get()));
+    QVERIFY(w.window->IntegConv()->isVisibleTo(w.window.get()));
+    QCOMPARE(w.Status(), QString());
+    QVERIFY(!w.IO()->ModeLocked);
 }
 
 void MainWindowTest::WindowSizeIsRestoredAndSaved() {
