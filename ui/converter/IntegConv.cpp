@@ -32,11 +32,26 @@ const char* const HintProperty = "hint";
 const QString ExpandAllHint = "Expand All";
 constexpr int SeparatorWidth = 5;
 constexpr int WhiteLineHeight = 2;
+constexpr int DomainButtonPadding = 5;
 
 const QString ValueModeGuide = "Type a value in the Source field, then double-click a unit "
                                "category on the right to add its unit.";
 const QString EditModeGuide = "Type the value with its units in brackets, for example "
                               "36 [km/h], then press Enter.";
+
+// A domain button no wider than its caption needs, so that the domains of a
+// narrow panel take as few rows as they can.
+class TDomainButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+    QSize sizeHint() const override {
+        const QSize size = QToolButton::sizeHint();
+        const int snug = fontMetrics().horizontalAdvance(text()) + 2 * DomainButtonPadding;
+        return {std::min(size.width(), snug), size.height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
 
 QVBoxLayout* PlainColumn(QWidget* widget) {
     auto* layout = new QVBoxLayout(widget);
@@ -265,7 +280,7 @@ void TfmIntegConv::FillDomainButtons() {
 }
 
 QToolButton* TfmIntegConv::NewDomainButton(const QString& caption, const QString& hint) {
-    auto* button = new QToolButton(tbarDomains);
+    auto* button = new TDomainButton(tbarDomains);
     button->setText(caption);
     button->setAutoRaise(true);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
