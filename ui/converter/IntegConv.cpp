@@ -42,6 +42,8 @@ const QString EditModeGuide = "Type the value with its units in brackets, for ex
 // A domain button no wider than its caption needs, so that the domains of a
 // narrow panel take as few rows as they can.
 class TDomainButton : public QToolButton {
+    Q_OBJECT
+
 public:
     using QToolButton::QToolButton;
 
@@ -293,7 +295,7 @@ QToolButton* TfmIntegConv::NewDomainButton(const QString& caption, const QString
 }
 
 void TfmIntegConv::ShowSource(const QString& text) {
-    WriteQuietly(0, text);
+    WriteSourceQuietly(text);
     if (IO->TargetEmpty())
         IO->SetTarget(IO->GetSource());
     if (!IO->EditMode()) {
@@ -315,19 +317,14 @@ void TfmIntegConv::ShowGuideIfNoRows() {
     Simple->setVisible(!noRows);
 }
 
-void TfmIntegConv::WriteQuietly(int side, const QString& text) {
-    const bool wasSwitching = IO->Switching;
+void TfmIntegConv::WriteSourceQuietly(const QString& text) {
+    struct TRestore {
+        bool& flag;
+        bool value;
+        ~TRestore() { flag = value; }
+    } restore{IO->Switching, IO->Switching};
     IO->Switching = true;
-    try {
-        if (side == 0)
-            IO->SetSource(text);
-        else
-            IO->SetTarget(text);
-    } catch (...) {
-        IO->Switching = wasSwitching;
-        throw;
-    }
-    IO->Switching = wasSwitching;
+    IO->SetSource(text);
 }
 
 void TfmIntegConv::ModeChanged(TfmIO*) {
@@ -370,7 +367,7 @@ void TfmIntegConv::tbNomerClick(QObject* sender) {
     AddPickedUnits(*iCnv, core, sign, source, target);
     // The rows are rebuilt below; the Simple page must not convert with the
     // old ones in between.
-    WriteQuietly(0, QString::fromStdString(DimRecToText(source)));
+    WriteSourceQuietly(QString::fromStdString(DimRecToText(source)));
     iCnv->SetText(IO->GetSource().toStdString());
     if (IO->EditMode())
         return;
@@ -429,3 +426,5 @@ void TfmIntegConv::resizeEvent(QResizeEvent* event) {
 }
 
 } // namespace varnel
+
+#include "IntegConv.moc"

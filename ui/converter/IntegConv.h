@@ -81,8 +81,8 @@ private:
     QTreeWidgetItem* SelectedNode() const;
     // A short guide in place of the Simple page while it has no rows.
     void ShowGuideIfNoRows();
-    // Writes the value line without telling the Simple page.
-    void WriteQuietly(int side, const QString& text);
+    // Writes the source without telling the Simple page.
+    void WriteSourceQuietly(const QString& text);
 
     TfmIO* IO = nullptr;
     TConvert* iCnv = nullptr;
