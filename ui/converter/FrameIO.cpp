@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
@@ -33,6 +34,17 @@ constexpr int CellPadding = 8;
 // However long the source grows, this share of the line stays the target's.
 constexpr int TargetShareDivisor = 4;
 constexpr int UnitsPartLimit = 255;
+
+// The grid is a fixed layout, not a scrolled view: a click on a cell or the
+// focus of the input line must never scroll the header row out of sight.
+void PinScrolling(QTableWidget* grid) {
+    grid->setAutoScroll(false);
+    for (QScrollBar* bar : {grid->verticalScrollBar(), grid->horizontalScrollBar()})
+        QObject::connect(bar, &QScrollBar::valueChanged, bar, [bar](int value) {
+            if (value != 0)
+                bar->setValue(0);
+        });
+}
 
 QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -120,6 +132,7 @@ void TfmIO::CreateGrid() {
     sgIO->setContextMenuPolicy(Qt::PreventContextMenu);
     sgIO->setItemDelegate(new TGridLines(sgIO));
     sgIO->setWordWrap(false);
+    PinScrolling(sgIO);
     const QColor buttonFace = palette().color(QPalette::Button);
     for (int row = 0; row < RowCount; ++row) {
         sgIO->setRowHeight(row, RowHeights[static_cast<size_t>(row)]);
@@ -188,6 +201,11 @@ QString TfmIO::GetSource() const {
 void TfmIO::SetSource(const QString& text) {
     if (editMode_) {
         reSource->SetText(text);
+        // Without a value yet the user's first keys are the number: they go
+        // in front of the units, not after the closing bracket.
+        const qsizetype bracket = text.indexOf('[');
+        if (bracket >= 0 && text.left(bracket).trimmed().isEmpty())
+            reSource->moveCursor(QTextCursor::Start);
         return;
     }
     const qsizetype bracket = text.indexOf('[');

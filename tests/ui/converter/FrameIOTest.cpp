@@ -104,6 +104,7 @@ private slots:
     void EditMenuCutsCopiesPastes();
     void ColumnsFollowTheLayoutRule();
     void SwapMarkShowsInTheHeader();
+    void NumberTypedBeforeUnitsWithoutValue();
 };
 
 void FrameIOTest::initTestCase() {
@@ -459,6 +460,17 @@ void FrameIOTest::SignCellClicks() {
         v.Key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(v.Text(), QString("36 [km/h]"));
     }
+}
+
+void FrameIOTest::NumberTypedBeforeUnitsWithoutValue() {
+    TValueLine v;
+    v.io->SetEditMode(true);
+    v.io->SetSource(" [km/h]");
+    v.Type("36");
+    QCOMPARE(v.Text(), QString("36 [km/h]"));
+    v.io->SetSource("5 [m]");
+    v.Type("0");
+    QCOMPARE(v.Text(), QString("5 [m]0"));
 }
 
 void FrameIOTest::TableMenuCopiesSourceAndTarget() {

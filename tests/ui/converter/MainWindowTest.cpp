@@ -273,8 +273,9 @@ void MainWindowTest::PageSwitchMovesSourceAndTarget_data() {
     const QString trg = "5000 [m]";
     QTest::newRow("entering Log clears the target")
         << Simple << Log << trg << false << false << src << "";
+    // From Simple: the All Units page rewrites a typed source into its selected unit.
     QTest::newRow("entering Edit clears the target")
-        << AllUnits << Edit << trg << false << false << src << "";
+        << Simple << Edit << trg << false << false << src << "";
     QTest::newRow("leaving Base makes the target the source")
         << Base << Simple << trg << false << false << trg << trg;
     QTest::newRow("leaving Base for Log") << Base << Log << trg << false << false << trg << "";
