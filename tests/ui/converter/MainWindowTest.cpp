@@ -96,6 +96,8 @@ class MainWindowTest : public QObject {
 
 private slots:
     void StartUpLoadsBothEnginesAndOpensTheEditPage();
+    void FirstShowFocusesTheInputLine_data();
+    void FirstShowFocusesTheInputLine();
     void StartUpWithUnusableUnitsDataEnds_data();
     void StartUpWithUnusableUnitsDataEnds();
     void MissingNamedUnitsFileFallsBackToTheDefault();
@@ -149,6 +151,22 @@ void MainWindowTest::StartUpLoadsBothEnginesAndOpensTheEditPage() {
     QCOMPARE(tabs, (QStringList{"Simple", "All Units", "Base", "Edit", " Log"}));
     QCOMPARE(w.window->findChild<QWidget*>("fmCompose1")->parentWidget()->objectName(),
              QString("tsCompose"));
+}
+
+void MainWindowTest::FirstShowFocusesTheInputLine_data() {
+    QTest::addColumn<QString>("settings");
+    QTest::newRow("multi-tab") << "MultiTabMode=1";
+    QTest::newRow("integrated") << "MultiTabMode=0";
+}
+
+void MainWindowTest::FirstShowFocusesTheInputLine() {
+    QFETCH(QString, settings);
+    TStartedWindow w(settings.toStdString());
+    w.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    QCOMPARE(QApplication::focusWidget(), w.IO()->InputLine()->focusProxy()
+                                              ? w.IO()->InputLine()->focusProxy()
+                                              : w.IO()->InputLine());
 }
 
 void MainWindowTest::StartUpWithUnusableUnitsDataEnds_data() {
