@@ -131,8 +131,14 @@ std::string JoinCommaText(const std::vector<std::string>& words) {
     for (const std::string& word : words) {
         if (!result.empty())
             result += ',';
-        bool quote = word.empty() || word.find_first_of(" ,\"") != std::string::npos;
-        result += quote ? "\"" + ReplaceAll(word, "\"", "\"\"") + "\"" : word;
+        const bool quote = word.empty() || word.find_first_of(" ,\"") != std::string::npos;
+        if (!quote) {
+            result += word;
+            continue;
+        }
+        result += '"';
+        result += ReplaceAll(word, "\"", "\"\"");
+        result += '"';
     }
     return result;
 }
