@@ -7,6 +7,7 @@
 #include "ui/about/WebLinks.h"
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
+#include "ui/common/StdText.h"
 #include "ui/converter/CategoryTree.h"
 #include "ui/converter/FlowLayout.h"
 #include "ui/converter/FrameIO.h"
@@ -34,10 +35,6 @@ namespace {
 
 const QString ExpandAllHint = "Expand All";
 const char* const HintProperty = "varnelHint";
-
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 QIcon SearchImage() {
     QPixmap pixmap(16, 16);

@@ -4,6 +4,7 @@
 #include "convert/Convert.h"
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
+#include "ui/common/StdText.h"
 #include "ui/converter/BasePageGrid.h"
 #include "ui/converter/FrameIO.h"
 
@@ -30,10 +31,6 @@ constexpr int AllSymbolColumn = 0, AllEqualsColumn = 1, AllDecompositionColumn =
 constexpr int RowsAtOnce = 10;
 
 const QColor SelectedRowColour(232, 251, 255);
-
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 // The selection keeps the text readable: pale blue under the normal text
 // colour, whether the grid has the focus or not.

@@ -1,6 +1,7 @@
 #include "ui/converter/CategoryTree.h"
 
 #include "common/TextUtil.h"
+#include "ui/common/StdText.h"
 #include "units/UnitsDataOps.h"
 
 #include <QHeaderView>
@@ -16,10 +17,6 @@ namespace {
 
 const std::array<QColor, 3> CategoryColours = {QColor(100, 0, 0), QColor(0, 0, 128),
                                                QColor(Qt::black)};
-
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 // Root categories a disc, supplemental ones a square (a power of the root),
 // compound ones a diamond (made of several).

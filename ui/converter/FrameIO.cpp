@@ -4,6 +4,7 @@
 #include "common/TextUtil.h"
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
+#include "ui/common/StdText.h"
 #include "ui/converter/SingleRichEdit.h"
 #include "ui/converter/UnitModule.h"
 
@@ -44,14 +45,6 @@ void PinScrolling(QTableWidget* grid) {
             if (value != 0)
                 bar->setValue(0);
         });
-}
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-std::string ToStd(const QString& text) {
-    return text.toStdString();
 }
 
 bool IsValueChar(QChar c) {
@@ -195,7 +188,7 @@ QString TfmIO::GetSource() const {
     const QString units = Cells(1, 1);
     if (units.trimmed().isEmpty())
         return line + "[]";
-    return FromStd(RevertAbbrevs(ToStd(line + " " + units)));
+    return Text(RevertAbbrevs(StdText(line + " " + units)));
 }
 
 void TfmIO::SetSource(const QString& text) {
@@ -215,9 +208,9 @@ void TfmIO::SetSource(const QString& text) {
         return;
     }
     const QString units = text.mid(bracket).trimmed().left(UnitsPartLimit);
-    std::string written = ApplyAbbrevs(ToStd("1 " + units));
+    std::string written = ApplyAbbrevs(StdText("1 " + units));
     const bool bracketed = TextInBrackets(written);
-    SetCell(1, 1, bracketed ? "[" + FromStd(written) + "]" : QString("[]"));
+    SetCell(1, 1, bracketed ? "[" + Text(written) + "]" : QString("[]"));
     reSource->SetText(text.left(bracket).trimmed());
 }
 
@@ -226,11 +219,11 @@ QString TfmIO::GetTarget() const {
     // An empty target stays empty rather than reading as " []".
     if (target.trimmed().isEmpty())
         return QString();
-    return FromStd(RevertAbbrevs(ToStd(target)));
+    return Text(RevertAbbrevs(StdText(target)));
 }
 
 void TfmIO::SetTarget(const QString& text) {
-    QString target = FromStd(ApplyAbbrevs(ToStd(text)));
+    QString target = Text(ApplyAbbrevs(StdText(text)));
     if (SourceValueBlank()) {
         const qsizetype nan = target.indexOf("NaN", 0, Qt::CaseInsensitive);
         if (nan >= 0)
@@ -251,11 +244,11 @@ bool TfmIO::TargetEmpty() const {
 }
 
 void TfmIO::GetDim(int side, TDimRec& dim) const {
-    StrToDimRec(ToStd(side == 0 ? GetSource() : GetTarget()), dim);
+    StrToDimRec(StdText(side == 0 ? GetSource() : GetTarget()), dim);
 }
 
 void TfmIO::SetDim(int side, const TDimRec& dim) {
-    const QString text = FromStd(DimRecToText(dim));
+    const QString text = Text(DimRecToText(dim));
     if (side == 0)
         SetSource(text);
     else
@@ -274,7 +267,7 @@ void TfmIO::SetEditMode(bool on) {
     if (on) {
         reSource->SetBackground(EditModeColour);
         SetTarget(QString());
-        QString units = FromStd(Trim(RevertAbbrevs(ToStd(Cells(1, 1)))));
+        QString units = Text(Trim(RevertAbbrevs(StdText(Cells(1, 1)))));
         if (units.isEmpty())
             units = "[]";
         reSource->SetText(reSource->Text() + " " + units);
@@ -307,7 +300,7 @@ void TfmIO::ShowSign() {
 
 void TfmIO::ShowValueState() {
     const QString value = reSource->Text().trimmed();
-    const bool number = value.isEmpty() || IsNumberText(ToStd(value));
+    const bool number = value.isEmpty() || IsNumberText(StdText(value));
     reSource->SetBackground(palette().color(number ? QPalette::Base : QPalette::ToolTipBase));
 }
 

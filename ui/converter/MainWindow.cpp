@@ -12,6 +12,7 @@
 #include "ui/common/Hints.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/ProgressMsg.h"
+#include "ui/common/StdText.h"
 #include "ui/converter/AllUnitsPage.h"
 #include "ui/converter/BasePage.h"
 #include "ui/converter/FrameIO.h"
@@ -45,10 +46,6 @@ namespace varnel {
 namespace {
 
 constexpr int EditPageIndex = 3;
-
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 // Page tabs at least 30 pixels high, easy to hit at the window's bottom edge.
 class TPageTabBar : public QTabBar {

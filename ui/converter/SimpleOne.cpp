@@ -3,6 +3,7 @@
 #include "convert/Dim.h"
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
+#include "ui/common/StdText.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -25,10 +26,6 @@ constexpr int ListLeft = 3;
 constexpr int SIWidth = 26;
 constexpr int ListVisibleItems = 16;
 const QColor DegreeColour(128, 0, 0);
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The symbol an entry shows: from its "[" up to the next "]" or "^".
 QString SymbolPart(const QString& entry) {
@@ -187,12 +184,12 @@ void TfmSimpleOne::Fill() {
 }
 
 void TfmSimpleOne::ShowCategory() {
-    const QString name = FromStd(Dim->Name());
+    const QString name = Text(Dim->Name());
     if (const TCat* sup = Dim->SupCat()) {
         const int degree = static_cast<int>(std::abs(static_cast<int64_t>(Dim->Exponent())));
         pnlCat->setText(QString());
         sttPlus->setText("  " + name + (degree > 1 ? "^" + QString::number(degree) : QString()));
-        sttL2->setText(" = " + FromStd(sup->Name()));
+        sttL2->setText(" = " + Text(sup->Name()));
         sttPlus->show();
         sttL2->show();
     } else {
@@ -209,7 +206,7 @@ void TfmSimpleOne::FillList(QComboBox* list) {
     const TCat* sup = Dim->SupCat();
     if (!sup) {
         for (int i = 0; i < units.Count(); ++i)
-            list->addItem(FromStd(units[i]->NameAndSymbol()), i);
+            list->addItem(Text(units[i]->NameAndSymbol()), i);
         return;
     }
     const int degree = static_cast<int>(std::abs(static_cast<int64_t>(Dim->Exponent())));
@@ -218,14 +215,13 @@ void TfmSimpleOne::FillList(QComboBox* list) {
     const QString power = degree > 1 ? "^" + QString::number(degree) : QString();
     const QString prefix = PowerPrefix(degree);
     for (int i = 0; i < units.Count(); ++i)
-        list->addItem(prefix + FromStd(units[i]->Name()) + " [" + FromStd(units[i]->Symbol()) +
-                          power + "]",
-                      i);
+        list->addItem(
+            prefix + Text(units[i]->Name()) + " [" + Text(units[i]->Symbol()) + power + "]", i);
     // Its core unit is a power of the category's core unit, listed above.
     const int core = sup->Units().IndexOfCore();
     for (int j = 0; j < sup->Units().Count(); ++j)
         if (j != core)
-            list->addItem(FromStd(sup->Units()[j]->NameAndSymbol()), units.Count() + j);
+            list->addItem(Text(sup->Units()[j]->NameAndSymbol()), units.Count() + j);
 }
 
 int TfmSimpleOne::UnitIndexOf(QComboBox* list) {
@@ -242,7 +238,7 @@ int TfmSimpleOne::UnitIndexOf(QComboBox* list) {
         SetHint(list, QString());
         return -1;
     }
-    SetHint(list, "| " + FromStd(unit->Comment()));
+    SetHint(list, "| " + Text(unit->Comment()));
     return number;
 }
 

@@ -6,6 +6,7 @@
 #include "common/TextUtil.h"
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/MessageBoxes.h"
+#include "ui/common/StdText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,10 +58,6 @@ bool SameFolder(const std::filesystem::path& a, const std::filesystem::path& b) 
         return text;
     };
     return SameText(normal(a), normal(b));
-}
-
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
 }
 
 QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& text) {
