@@ -1,4 +1,4 @@
-#include "ui/converter/ProgramStart.h"
+#include "ui/window/ProgramStart.h"
 
 int main(int argc, char** argv) {
     return varnel::RunConverter(argc, argv);

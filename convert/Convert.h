@@ -2,7 +2,7 @@
 
 #include "convert/Dim.h"
 #include "convert/UnitLookup.h"
-#include "convert/UnitNotation.h"
+#include "units/UnitNotation.h"
 #include "units/Cats.h"
 
 #include <filesystem>

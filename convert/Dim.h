@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/UnitNotation.h"
+#include "units/UnitNotation.h"
 #include "units/Cat.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/UnitNotation.h"
+#include "units/UnitNotation.h"
 
 #include <limits>
 #include <string>

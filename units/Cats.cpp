@@ -4,7 +4,7 @@
 #include "common/Messages.h"
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
-#include "convert/UnitNotation.h"
+#include "units/UnitNotation.h"
 
 #include <system_error>
 

@@ -3,7 +3,7 @@
 #include "common/Exception.h"
 #include "common/NumberSyntax.h"
 #include "common/TextUtil.h"
-#include "convert/UnitNotation.h"
+#include "units/UnitNotation.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,7 @@
 #include "units/Validation.h"
 
 #include "common/TextUtil.h"
-#include "convert/UnitNotation.h"
+#include "units/UnitNotation.h"
 #include "units/Unit.h"
 #include "units/UnitPartners.h"
 

@@ -2,10 +2,10 @@
 #include "convert/Convert.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/VarnelApplication.h"
-#include "ui/converter/FrameIO.h"
-#include "ui/converter/MainWindow.h"
-#include "ui/converter/SimpleOne.h"
-#include "ui/converter/SimplePage.h"
+#include "ui/valueline/FrameIO.h"
+#include "ui/window/MainWindow.h"
+#include "ui/pages/SimpleOne.h"
+#include "ui/pages/SimplePage.h"
 #include "ui/options/UnitOptions.h"
 
 #include <QTabWidget>

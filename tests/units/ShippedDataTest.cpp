@@ -3,7 +3,7 @@
 // byte for byte, and not shrink unnoticed.
 
 #include "common/TextFile.h"
-#include "convert/UnitNotation.h"
+#include "units/UnitNotation.h"
 #include "support/TestSupport.h"
 #include "units/Cats.h"
 #include "units/UnitsDataWriter.h"

@@ -1,0 +1,140 @@
+#include "ui/pages/CategoryTree.h"
+
+#include "common/TextUtil.h"
+#include "ui/common/StdText.h"
+#include "units/UnitsDataOps.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTreeWidgetItemIterator>
+
+#include <array>
+
+namespace varnel {
+
+namespace {
+
+const std::array<QColor, 3> CategoryColours = {QColor(100, 0, 0), QColor(0, 0, 128),
+                                               QColor(Qt::black)};
+
+// Root categories a disc, supplemental ones a square (a power of the root),
+// compound ones a diamond (made of several).
+QIcon CategoryImage(int index) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(CategoryColours[static_cast<size_t>(index)].darker(130), 1));
+    painter.setBrush(CategoryColours[static_cast<size_t>(index)].lighter(index == 2 ? 400 : 170));
+    switch (index) {
+    case 0:
+        painter.drawEllipse(QRectF(3.5, 3.5, 9, 9));
+        break;
+    case 1:
+        painter.drawRect(QRectF(3.5, 3.5, 9, 9));
+        break;
+    default: {
+        QPainterPath diamond;
+        diamond.moveTo(8, 2.5);
+        diamond.lineTo(13.5, 8);
+        diamond.lineTo(8, 13.5);
+        diamond.lineTo(2.5, 8);
+        diamond.closeSubpath();
+        painter.drawPath(diamond);
+    }
+    }
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+TCategoryTree::TCategoryTree(QWidget* parent) : QTreeWidget(parent) {
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setMouseTracking(true); // hot-tracking and the category hint on hover
+    setUniformRowHeights(true);
+    setIconSize(QSize(16, 16));
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+}
+
+void TCategoryTree::ClearNodes() {
+    clear();
+    categories_.clear();
+}
+
+QTreeWidgetItem* TCategoryTree::AddDomain(const TXMLDomainType& domain) {
+    auto* node = new QTreeWidgetItem(this, QStringList{Text(domain.Name())});
+    QFont font = this->font();
+    font.setBold(true);
+    font.setItalic(true);
+    node->setFont(0, font);
+    return node;
+}
+
+QTreeWidgetItem* TCategoryTree::AddCategory(QTreeWidgetItem* domainNode,
+                                            const TXMLCategoryType& category) {
+    auto* node = new QTreeWidgetItem(domainNode, QStringList{CategoryText(category)});
+    node->setData(0, CategoryRole, static_cast<int>(categories_.size()));
+    categories_.push_back(category);
+    const int image = ImageIndexOfType(category.Type());
+    node->setData(0, ImageIndexRole, image);
+    if (image >= 0) {
+        node->setIcon(0, CategoryImage(image));
+        node->setForeground(0, CategoryColours[static_cast<size_t>(image)]);
+    }
+    return node;
+}
+
+bool TCategoryTree::IsCategoryNode(const QTreeWidgetItem* node) const {
+    return static_cast<bool>(CategoryOf(node));
+}
+
+TXMLCategoryType TCategoryTree::CategoryOf(const QTreeWidgetItem* node) const {
+    if (!node || !node->parent())
+        return {};
+    bool ok = false;
+    const int index = node->data(0, CategoryRole).toInt(&ok);
+    if (!ok || index < 0 || index >= static_cast<int>(categories_.size()))
+        return {};
+    return categories_[static_cast<size_t>(index)];
+}
+
+QTreeWidgetItem* TCategoryTree::NodeOf(const TXMLCategoryType& category) const {
+    for (QTreeWidgetItemIterator it(const_cast<TCategoryTree*>(this)); *it; ++it)
+        if (IsCategoryNode(*it) && CategoryOf(*it) == category)
+            return *it;
+    return nullptr;
+}
+
+QTreeWidgetItem* TCategoryTree::FirstCategoryNode() const {
+    for (QTreeWidgetItemIterator it(const_cast<TCategoryTree*>(this)); *it; ++it)
+        if (IsCategoryNode(*it))
+            return *it;
+    return nullptr;
+}
+
+void TCategoryTree::ExpandOnly(const QString& text) {
+    for (QTreeWidgetItemIterator it(this); *it; ++it)
+        (*it)->setExpanded((*it)->text(0).compare(text, Qt::CaseInsensitive) == 0);
+}
+
+QString TCategoryTree::CategoryHint(const TXMLCategoryType& category) {
+    const int core = IndexOfCoreUnit(category);
+    const std::string symbol = core >= 0 ? category.Units()[core].Symbol() : std::string();
+    return Text("| " + category.Name() + " [" + symbol + "]" + " (" + category.Type() + " type) " +
+                category.Comment());
+}
+
+QString TCategoryTree::CategoryText(const TXMLCategoryType& category) {
+    return Text(category.Name() + " (" + category.Type() + " type)");
+}
+
+int TCategoryTree::ImageIndexOfType(const std::string& type) {
+    return IndexOfText(type, CatTypes);
+}
+
+} // namespace varnel

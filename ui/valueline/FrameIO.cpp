@@ -1,0 +1,476 @@
+#include "ui/valueline/FrameIO.h"
+
+#include "common/NumberSyntax.h"
+#include "common/TextUtil.h"
+#include "ui/common/ErrorGuard.h"
+#include "ui/common/Hints.h"
+#include "ui/common/StdText.h"
+#include "ui/valueline/SingleRichEdit.h"
+#include "ui/pages/UnitModule.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+#include <array>
+
+namespace varnel {
+
+namespace {
+
+constexpr int ColumnCount = 4;
+constexpr int RowCount = 3;
+constexpr int SignColumn = 2;
+constexpr int TargetColumn = 3;
+constexpr std::array<int, RowCount> RowHeights = {20, 28, 9};
+// Room for the cell's own margins around a text.
+constexpr int CellPadding = 8;
+// However long the source grows, this share of the line stays the target's.
+constexpr int TargetShareDivisor = 4;
+constexpr int UnitsPartLimit = 255;
+
+// The grid is a fixed layout, not a scrolled view: a click on a cell or the
+// focus of the input line must never scroll the header row out of sight.
+void PinScrolling(QTableWidget* grid) {
+    grid->setAutoScroll(false);
+    for (QScrollBar* bar : {grid->verticalScrollBar(), grid->horizontalScrollBar()})
+        QObject::connect(bar, &QScrollBar::valueChanged, bar, [bar](int value) {
+            if (value != 0)
+                bar->setValue(0);
+        });
+}
+
+bool IsValueChar(QChar c) {
+    return QStringView(u"+-.0123456789Ee").contains(c);
+}
+
+// The text before the first "[" (all of it without one), trimmed.
+QString ValuePart(const QString& text) {
+    const qsizetype bracket = text.indexOf('[');
+    return (bracket < 0 ? text : text.left(bracket)).trimmed();
+}
+
+// Horizontal lines under the header and value rows, as the only grid lines.
+class TGridLines : public QStyledItemDelegate {
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (index.row() >= RowCount - 1)
+            return;
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Mid));
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        painter->restore();
+    }
+};
+
+} // namespace
+
+const QColor TfmIO::EditModeColour(236, 255, 236);
+
+TfmIO::TfmIO(QWidget* parent) : QFrame(parent) {
+    setObjectName("fmIO");
+}
+
+void TfmIO::Setup() {
+    QFont lineFont("Arial");
+    lineFont.setPixelSize(17);
+    setFont(lineFont);
+    setFixedHeight(FrameHeight);
+
+    CreateGrid();
+    CreateMenus();
+
+    reSource = new TSingleRichEdit(sgIO->viewport());
+    reSource->setObjectName("reSource");
+    reSource->setFont(lineFont);
+    SetHint(reSource, "Value in source units");
+    reSource->SetPopupMenu(pmIOEdit);
+    reSource->OnKeyPress = [this](QKeyEvent* event) { return SourceKeyPress(event); };
+    reSource->OnChanged = [this](QObject*) { SourceEdited(); };
+    setFocusProxy(reSource);
+    reSource->SetText(" ");
+    reSource->show();
+
+    SetCell(0, 0, " Source");
+    SetCell(TargetColumn, 0, " Tagret");
+    ShowSign();
+    FrameResize();
+}
+
+void TfmIO::CreateGrid() {
+    sgIO = new QTableWidget(RowCount, ColumnCount, this);
+    sgIO->setObjectName("sgIO");
+    sgIO->horizontalHeader()->hide();
+    sgIO->verticalHeader()->hide();
+    sgIO->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sgIO->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sgIO->setFrameShape(QFrame::NoFrame);
+    sgIO->setShowGrid(false);
+    sgIO->setSelectionMode(QAbstractItemView::NoSelection);
+    sgIO->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgIO->setFocusPolicy(Qt::NoFocus);
+    sgIO->setContextMenuPolicy(Qt::PreventContextMenu);
+    sgIO->setItemDelegate(new TGridLines(sgIO));
+    sgIO->setWordWrap(false);
+    PinScrolling(sgIO);
+    const QColor buttonFace = palette().color(QPalette::Button);
+    for (int row = 0; row < RowCount; ++row) {
+        sgIO->setRowHeight(row, RowHeights[static_cast<size_t>(row)]);
+        for (int col = 0; col < ColumnCount; ++col) {
+            auto* item = new QTableWidgetItem;
+            item->setFlags(Qt::ItemIsEnabled);
+            item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            item->setBackground(row == 1 ? palette().color(QPalette::Base) : buttonFace);
+            sgIO->setItem(row, col, item);
+        }
+    }
+    sgIO->item(0, SignColumn)->setTextAlignment(Qt::AlignCenter);
+    sgIO->setColumnWidth(SignColumn, SignColumnWidth);
+    sgIO->viewport()->installEventFilter(this);
+}
+
+void TfmIO::CreateMenus() {
+    pmIOEdit = new QMenu(this);
+    pmIOEdit->setObjectName("pmIOEdit");
+    auto add = [](QMenu* menu, const char* name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    piCut = add(pmIOEdit, "piCut", "Cut");
+    piCopy = add(pmIOEdit, "piCopy", "Copy");
+    piPaste = add(pmIOEdit, "piPaste", "Paste");
+    connect(piCut, &QAction::triggered, this, ShowingErrors([this] { piCutClick(); }));
+    connect(piCopy, &QAction::triggered, this, ShowingErrors([this] { piCopyClick(); }));
+    connect(piPaste, &QAction::triggered, this, ShowingErrors([this] { piPasteClick(); }));
+    connect(pmIOEdit, &QMenu::aboutToShow, this, [this] { UpdateEditMenu(); });
+
+    pmIOTable = new QMenu(this);
+    pmIOTable->setObjectName("pmIOTable");
+    piCopySource = add(pmIOTable, "piCopySource", "Copy Source");
+    piCopyTarget = add(pmIOTable, "piCopyTarget", "Copy Target");
+    piCopyBoth = add(pmIOTable, "piCopyBoth", "Copy Both");
+    connect(piCopySource, &QAction::triggered, this,
+            ShowingErrors([this] { piCopySourceClick(); }));
+    connect(piCopyTarget, &QAction::triggered, this,
+            ShowingErrors([this] { piCopyTargetClick(); }));
+    connect(piCopyBoth, &QAction::triggered, this, ShowingErrors([this] { piCopyBothClick(); }));
+}
+
+QString TfmIO::Cells(int col, int row) const {
+    const QTableWidgetItem* item = sgIO ? sgIO->item(row, col) : nullptr;
+    return item ? item->text() : QString();
+}
+
+void TfmIO::SetCell(int col, int row, const QString& text) {
+    QTableWidgetItem* item = sgIO->item(row, col);
+    if (item->text() != text)
+        item->setText(text);
+}
+
+QString TfmIO::GetSource() const {
+    const QString line = reSource->Text();
+    if (editMode_)
+        return line;
+    const QString units = Cells(1, 1);
+    if (units.trimmed().isEmpty())
+        return line + "[]";
+    return Text(RevertAbbrevs(StdText(line + " " + units)));
+}
+
+void TfmIO::SetSource(const QString& text) {
+    if (editMode_) {
+        reSource->SetText(text);
+        // Without a value yet the user's first keys are the number: they go
+        // in front of the units, not after the closing bracket.
+        const qsizetype bracket = text.indexOf('[');
+        if (bracket >= 0 && text.left(bracket).trimmed().isEmpty())
+            reSource->moveCursor(QTextCursor::Start);
+        return;
+    }
+    const qsizetype bracket = text.indexOf('[');
+    if (bracket < 0) {
+        SetCell(1, 1, QString());
+        reSource->SetText(text);
+        return;
+    }
+    const QString units = text.mid(bracket).trimmed().left(UnitsPartLimit);
+    std::string written = ApplyAbbrevs(StdText("1 " + units));
+    const bool bracketed = TextInBrackets(written);
+    SetCell(1, 1, bracketed ? "[" + Text(written) + "]" : QString("[]"));
+    reSource->SetText(text.left(bracket).trimmed());
+}
+
+QString TfmIO::GetTarget() const {
+    const QString target = Cells(TargetColumn, 1);
+    // An empty target stays empty rather than reading as " []".
+    if (target.trimmed().isEmpty())
+        return QString();
+    return Text(RevertAbbrevs(StdText(target)));
+}
+
+void TfmIO::SetTarget(const QString& text) {
+    QString target = Text(ApplyAbbrevs(StdText(text)));
+    if (SourceValueBlank()) {
+        const qsizetype nan = target.indexOf("NaN", 0, Qt::CaseInsensitive);
+        if (nan >= 0)
+            target.remove(nan, 3);
+    }
+    if (target.trimmed() == "[]")
+        target.clear();
+    SetCell(TargetColumn, 1, target);
+}
+
+bool TfmIO::SourceValueBlank() const {
+    return ValuePart(reSource->Text()).isEmpty();
+}
+
+bool TfmIO::TargetEmpty() const {
+    const QString target = Cells(TargetColumn, 1).trimmed();
+    return target.isEmpty() || target == "[]";
+}
+
+void TfmIO::GetDim(int side, TDimRec& dim) const {
+    StrToDimRec(StdText(side == 0 ? GetSource() : GetTarget()), dim);
+}
+
+void TfmIO::SetDim(int side, const TDimRec& dim) {
+    const QString text = Text(DimRecToText(dim));
+    if (side == 0)
+        SetSource(text);
+    else
+        SetTarget(text);
+}
+
+void TfmIO::SetEditMode(bool on) {
+    if (ModeLocked || on == editMode_)
+        return;
+    Switching = true;
+    struct TSwitchingEnd {
+        TfmIO* frame;
+        ~TSwitchingEnd() { frame->Switching = false; }
+    } switchingEnd{this};
+    editMode_ = on;
+    if (on) {
+        reSource->SetBackground(EditModeColour);
+        SetTarget(QString());
+        QString units = Text(Trim(RevertAbbrevs(StdText(Cells(1, 1)))));
+        if (units.isEmpty())
+            units = "[]";
+        reSource->SetText(reSource->Text() + " " + units);
+    } else {
+        reSource->SetBackground(palette().color(QPalette::Base));
+        SetSource(reSource->Text());
+        SetTarget(GetSource());
+    }
+    ShowSign();
+    Switching = false;
+    if (!on)
+        ShowValueState();
+    FrameResize();
+    if (OnModeChange)
+        OnModeChange(this);
+}
+
+void TfmIO::ShowSign() {
+    QTableWidgetItem* sign = sgIO->item(1, SignColumn);
+    if (editMode_) {
+        sign->setText(" X");
+        sign->setForeground(Qt::red);
+        sign->setBackground(palette().color(QPalette::ToolTipBase));
+    } else {
+        sign->setText(" =");
+        sign->setForeground(Qt::black);
+        sign->setBackground(Qt::white);
+    }
+}
+
+void TfmIO::ShowValueState() {
+    const QString value = reSource->Text().trimmed();
+    const bool number = value.isEmpty() || IsNumberText(StdText(value));
+    reSource->SetBackground(palette().color(number ? QPalette::Base : QPalette::ToolTipBase));
+}
+
+void TfmIO::SetSwapMark(bool on) {
+    swapMark_ = on;
+    SetCell(SignColumn, 0, on ? "<-" : "");
+}
+
+void TfmIO::LogConversion() {
+    if (log_)
+        log_->Refresh();
+}
+
+void TfmIO::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    FrameResize();
+}
+
+void TfmIO::FrameResize() {
+    if (!sgIO)
+        return;
+    const int gridWidth = std::max(0, width() - 2 * SideMargin);
+    const int bandTop = (FrameHeight - BandHeight) / 2;
+    sgIO->setGeometry(SideMargin, bandTop, gridWidth, BandHeight);
+
+    const QString line = reSource->Text();
+    SetCell(0, 1, line + "__");
+    const QFontMetrics metrics(sgIO->font());
+    const int sides = gridWidth - SignColumnWidth;
+    int sourceWidth =
+        std::max(metrics.horizontalAdvance(Cells(0, 0)), metrics.horizontalAdvance(Cells(0, 1))) +
+        CellPadding;
+    sourceWidth = std::min(sourceWidth, sides - sides / TargetShareDivisor);
+    sourceWidth = std::max(sourceWidth, 0);
+    const int unitsWidth = std::max(0, qRound(sides / 2.0) - sourceWidth);
+    const int targetWidth = std::max(0, sides - sourceWidth - unitsWidth);
+    sgIO->setColumnWidth(0, sourceWidth);
+    sgIO->setColumnWidth(1, unitsWidth);
+    sgIO->setColumnWidth(SignColumn, SignColumnWidth);
+    sgIO->setColumnWidth(TargetColumn, targetWidth);
+
+    const int lineWidth = sourceWidth + (editMode_ ? unitsWidth : 0);
+    reSource->setGeometry(0, sgIO->rowViewportPosition(1), lineWidth, RowHeights[1] - 1);
+}
+
+QWidget* TfmIO::InputLine() const {
+    return reSource;
+}
+
+void TfmIO::ClearInputSelection() {
+    QTextCursor cursor = reSource->textCursor();
+    if (cursor.hasSelection()) {
+        cursor.clearSelection();
+        reSource->setTextCursor(cursor);
+    }
+}
+
+bool TfmIO::SourceKeyPress(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        SetEditMode(!editMode_);
+        return true;
+    }
+    const QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return false; // editing keys
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool altGr =
+        modifiers.testFlag(Qt::ControlModifier) && modifiers.testFlag(Qt::AltModifier);
+    if ((modifiers & (Qt::ControlModifier | Qt::MetaModifier)) && !altGr)
+        return false; // shortcuts
+    const QChar c = text.at(0);
+    if (c == u'[' && !editMode_) {
+        SetEditMode(true);
+        if (editMode_)
+            SelectUnitsForTyping();
+        return true;
+    }
+    if (IsValueChar(c))
+        return false;
+    return !editMode_;
+}
+
+// After "[" the units from the units cell stand selected, so that typing
+// replaces them and an arrow key keeps them.
+void TfmIO::SelectUnitsForTyping() {
+    const QString line = reSource->Text();
+    const qsizetype open = line.lastIndexOf('[');
+    if (open < 0)
+        return;
+    qsizetype close = line.indexOf(']', open);
+    if (close < 0)
+        close = line.size();
+    QTextCursor cursor = reSource->textCursor();
+    cursor.setPosition(static_cast<int>(open + 1));
+    cursor.setPosition(static_cast<int>(close), QTextCursor::KeepAnchor);
+    reSource->setTextCursor(cursor);
+}
+
+void TfmIO::SourceEdited() {
+    FrameResize();
+    if (Switching)
+        return;
+    if (!editMode_)
+        ShowValueState();
+    if (OnSourceChange)
+        OnSourceChange(reSource);
+}
+
+bool TfmIO::eventFilter(QObject* watched, QEvent* event) {
+    if (sgIO && watched == sgIO->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const Qt::MouseButton button = mouse->button();
+        const QPoint position = mouse->position().toPoint();
+        RunShowingErrors([&] { sgIOMouseUp(button, position); });
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void TfmIO::sgIOMouseUp(Qt::MouseButton button, const QPoint& position) {
+    const QModelIndex cell = sgIO->indexAt(position);
+    if (cell.row() == 1 && cell.column() == SignColumn) {
+        if (editMode_) {
+            const QString value =
+                button == Qt::RightButton ? QString() : ValuePart(reSource->Text());
+            reSource->ReplaceText(value + " []");
+            return;
+        }
+        if (OnMarkClick)
+            OnMarkClick(this);
+    }
+    if (button == Qt::RightButton && cell.row() == 1) {
+        const bool target = !TargetEmpty();
+        piCopyTarget->setEnabled(target);
+        piCopyBoth->setEnabled(target);
+        pmIOTable->popup(sgIO->viewport()->mapToGlobal(position));
+    }
+}
+
+void TfmIO::UpdateEditMenu() {
+    const bool selection = reSource->textCursor().hasSelection();
+    piCut->setEnabled(selection);
+    piCopy->setEnabled(selection);
+    piPaste->setEnabled(reSource->canPaste());
+}
+
+void TfmIO::piCutClick() {
+    reSource->cut();
+}
+
+void TfmIO::piCopyClick() {
+    reSource->copy();
+}
+
+void TfmIO::piPasteClick() {
+    reSource->paste();
+}
+
+void TfmIO::piCopySourceClick() {
+    QGuiApplication::clipboard()->setText(GetSource());
+}
+
+void TfmIO::piCopyTargetClick() {
+    QGuiApplication::clipboard()->setText(GetTarget());
+}
+
+void TfmIO::piCopyBothClick() {
+    QGuiApplication::clipboard()->setText(GetSource() + " = " + GetTarget());
+}
+
+} // namespace varnel
+
+#include "FrameIO.moc"

@@ -1,0 +1,596 @@
+#include "ui/window/MainWindow.h"
+
+#include "common/Exception.h"
+#include "common/HelpTopics.h"
+#include "common/ProgramFolder.h"
+#include "common/TextFile.h"
+#include "common/TextUtil.h"
+#include "convert/Convert.h"
+#include "ui/common/BusyCursor.h"
+#include "ui/common/ErrorGuard.h"
+#include "ui/common/HelpViewer.h"
+#include "ui/common/Hints.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/ProgressMsg.h"
+#include "ui/common/StdText.h"
+#include "ui/pages/AllUnitsPage.h"
+#include "ui/pages/BasePage.h"
+#include "ui/valueline/FrameIO.h"
+#include "ui/integrated/IntegConv.h"
+#include "ui/log/LogPage.h"
+#include "ui/pages/SimplePage.h"
+#include "ui/valueline/UnitSymbols.h"
+#include "ui/options/OptCont.h"
+#include "ui/options/UnitOptions.h"
+#include "ui/options/WindowSizeFile.h"
+#include "units/Validation.h"
+#include "units/XmlDocument.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace varnel {
+
+namespace {
+
+constexpr int EditPageIndex = 3;
+
+// Page tabs at least 30 pixels high, easy to hit at the window's bottom edge.
+class TPageTabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override {
+        QSize size = QTabBar::tabSizeHint(index);
+        size.setHeight(std::max(size.height(), 30));
+        return size;
+    }
+};
+
+class TPageControl : public QTabWidget {
+public:
+    explicit TPageControl(QWidget* parent) : QTabWidget(parent) {
+        setTabBar(new TPageTabBar(this));
+    }
+};
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
+}
+
+} // namespace
+
+TfrmUnitsConvert::TfrmUnitsConvert(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("frmUnitsConvert");
+    setWindowTitle("Varnel Units Converter v3.1");
+    setMinimumSize(MinimumWidth, MinimumHeight);
+    FormCreate();
+    qApp->installEventFilter(this);
+}
+
+TfrmUnitsConvert::~TfrmUnitsConvert() {
+    qApp->removeEventFilter(this);
+    fmIO->OnSourceChange = nullptr;
+    fmIO->OnModeChange = nullptr;
+    fmIO->OnMarkClick = nullptr;
+    // The pages refer to the engines and the value line: they go first,
+    // wherever the mode has placed them.
+    for (TfmUnitModule*& page : pages_) {
+        delete page;
+        page = nullptr;
+    }
+    delete takeCentralWidget();
+}
+
+TfmUnitModule* TfrmUnitsConvert::Pages(int index) const {
+    return index >= 0 && index < PageCount ? pages_[static_cast<size_t>(index)] : nullptr;
+}
+
+void TfrmUnitsConvert::FormCreate() {
+    CreatePages();
+    fmIO->Setup();
+    fmUnitOptions = new TfmUnitOptions(this);
+    fmUnitOptions->hide();
+    frmOptCont = new TfrmOptCont(this);
+    frmProgressMsg = new TfrmProgressMsg(this);
+
+    SetHelpFolder(ProgramFolder() / "help");
+    if (!HasXmlImplementation(XmlImplementationName))
+        ShowInfoMessage("MSXML component is missing");
+    SetupConverter();
+}
+
+void TfrmUnitsConvert::CreatePages() {
+    auto* central = new QWidget(this);
+    central->setObjectName("pnlClient");
+    setCentralWidget(central);
+
+    PageControl1 = new TPageControl(central);
+    PageControl1->setObjectName("PageControl1");
+    PageControl1->setTabPosition(QTabWidget::South);
+    PageControl1->setDocumentMode(true);
+
+    const std::array<std::pair<const char*, const char*>, PageCount> sheets = {{
+        {"tsSimple", "Simple"},
+        {"tsAllUnits", "All Units"},
+        {"tsBase", "Base"},
+        {"tsCompose", "Edit"},
+        {"tsLog", " Log"},
+    }};
+    for (size_t i = 0; i < sheets.size(); ++i) {
+        auto* sheet = new QWidget;
+        sheet->setObjectName(sheets[i].first);
+        auto* layout = new QVBoxLayout(sheet);
+        layout->setContentsMargins(0, 0, 0, 0);
+        tabSheets_[i] = sheet;
+        PageControl1->addTab(sheet, sheets[i].second);
+    }
+
+    fmSimple = new TfmSimple;
+    fmAllUnits1 = new TfmAllUnits;
+    fmAllUnits1->setObjectName("fmAllUnits1");
+    fmBase = new TfmBase;
+    fmCompose1 = new TfmAllUnits;
+    fmCompose1->setObjectName("fmCompose1");
+    fmUnitLog = new TfmUnitLog;
+    fmSimple->setObjectName("fmSimple");
+    fmBase->setObjectName("fmBase");
+    fmUnitLog->setObjectName("fmUnitLog");
+    pages_ = {fmSimple, fmAllUnits1, fmBase, fmCompose1, fmUnitLog};
+    for (size_t i = 0; i < pages_.size(); ++i)
+        tabSheets_[i]->layout()->addWidget(pages_[i]);
+
+    // After the pages, so that it outlives them when the window goes.
+    fmIO = new TfmIO(central);
+    fmIntegConv = new TfmIntegConv(central);
+    fmIntegConv->hide();
+
+    connect(PageControl1, &QTabWidget::currentChanged, this, ShowingErrors([this](int index) {
+                PageControl1Changing();
+                activePage_ = index;
+                PageControl1Change(PageControl1);
+            }));
+
+    CreateButtonStrip();
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(fmIO);
+    layout->addWidget(PageControl1, 1);
+    layout->addWidget(fmIntegConv, 1);
+    layout->addWidget(pnlApplication);
+
+    StatusBar1 = statusBar();
+    StatusBar1->setObjectName("StatusBar1");
+}
+
+void TfrmUnitsConvert::CreateButtonStrip() {
+    pnlApplication = new QFrame(centralWidget());
+    pnlApplication->setObjectName("pnlApplication");
+    pnlApplication->hide();
+
+    imgAbout2 = new QLabel(pnlApplication);
+    imgAbout2->setObjectName("imgAbout2");
+    imgAbout2->setCursor(Qt::PointingHandCursor);
+    SetHint(imgAbout2, "| About Varnel Units Converter Pro");
+    // Shown once the About box exists.
+    imgAbout2->hide();
+
+    auto button = [this](const char* name, const QString& caption, const QString& hint) {
+        auto* b = new QPushButton(caption, pnlApplication);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        SetHint(b, hint);
+        return b;
+    };
+    btnOptAlone = button("btnOptAlone", "Options...", "| Options and Units Data Editor");
+    btnCopy = button("btnCopy", "Copy", "| Copy conversion results into the clipboard");
+    btnHide = button("btnHide", "Hide", "| Hide units converter");
+    btnHelp1 = button("btnHelp1", "Help", "| Help for the active page");
+    connect(btnOptAlone, &QPushButton::clicked, this,
+            ShowingErrors([this] { btnOptAloneClick(); }));
+    connect(btnCopy, &QPushButton::clicked, this, ShowingErrors([this] { btnCopyClick(); }));
+    connect(btnHide, &QPushButton::clicked, this, ShowingErrors([this] { btnHideClick(); }));
+    connect(btnHelp1, &QPushButton::clicked, this, ShowingErrors([this] { btnHelp2Click(); }));
+
+    auto* layout = new QHBoxLayout(pnlApplication);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->addWidget(imgAbout2);
+    layout->addWidget(btnOptAlone);
+    layout->addStretch();
+    layout->addWidget(btnCopy);
+    layout->addWidget(btnHide);
+    layout->addWidget(btnHelp1);
+}
+
+std::string TfrmUnitsConvert::UnitsDataPath() {
+    const std::string named = GetOptions().UnitFile;
+    if (FileExists(named))
+        return named;
+    return (ProgramFolder() / "Varnel.unt").string();
+}
+
+void TfrmUnitsConvert::SetupConverter() {
+    iCnv = std::make_unique<TConvert>();
+    oCnv = std::make_unique<TConvert>();
+    iCnv->SetKeepValue(true);
+    oCnv->SetKeepValue(false);
+    fmIntegConv->SetParts(fmIO, iCnv.get(), oCnv.get(), fmSimple);
+    const std::string path = UnitsDataPath();
+    try {
+        if (FileExists(path))
+            LoadEngines(ReadTextFile(path));
+    } catch (const std::exception& error) {
+        // Units data that cannot be used ends the program; say why first.
+        ShowErrorMessage(Text(error.what()));
+        iCnv->Clear();
+        oCnv->Clear();
+        loadedText_.clear();
+    }
+    unitsLoaded_ = !loadedText_.empty() && static_cast<bool>(iCnv->Root());
+    setEnabled(unitsLoaded_);
+    if (!unitsLoaded_)
+        return;
+
+    FillUnitSymbols();
+    fmAllUnits1->SetComposeMode(false);
+    fmCompose1->SetComposeMode(true);
+    fmIO->SetLog(fmUnitLog);
+    for (TfmUnitModule* page : pages_) {
+        page->SetEngines(fmIO, iCnv.get(), oCnv.get());
+        page->LoadUnits();
+    }
+    SetActivePage(EditPageIndex);
+    PageControl1Change(nullptr);
+    ApplyMode();
+    pnlApplication->show();
+    fmIO->InputLine()->setFocus();
+    try {
+        ValidateOnRequest(QCoreApplication::arguments());
+    } catch (const std::exception& error) {
+        // The data loaded; the converter runs on after saying what failed.
+        ShowErrorMessage(Text(error.what()));
+    }
+    RestoreWindowSize();
+}
+
+void TfrmUnitsConvert::LoadEngines(const std::string& text) {
+    {
+        // Malformed text would leave both engines empty: refuse it first.
+        TXmlDocument probe;
+        probe.LoadFromText(text);
+    }
+    try {
+        iCnv->LoadFromText(text);
+        oCnv->LoadFromText(text);
+    } catch (...) {
+        if (!loadedText_.empty()) {
+            iCnv->LoadFromText(loadedText_);
+            oCnv->LoadFromText(loadedText_);
+        }
+        throw;
+    }
+    loadedText_ = text;
+}
+
+void TfrmUnitsConvert::FillUnitSymbols() {
+    SetUnitSymbols(iCnv->AllUnits().SymbolList({ukCore, ukFactor, ukRule}, false));
+}
+
+void TfrmUnitsConvert::ValidateOnRequest(const QStringList& arguments) {
+    for (const QString& argument : arguments) {
+        if (argument.toLower() != "-vld")
+            continue;
+        TValidationErrors errors;
+        {
+            TBusyCursor busy;
+            ValidateUnitsData(iCnv->Root(), errors, true, frmProgressMsg);
+        }
+        if (!errors.empty())
+            ShowInfoMessage("Errors in Units data file:\n\n Enter Units Editor and\n run Validate "
+                            "for more details.");
+    }
+}
+
+void TfrmUnitsConvert::ReloadUnits(const std::string& path) {
+    const QString source = fmIO->GetSource();
+    const std::string text = ReadTextFile(path);
+    if (text.empty())
+        throw EM("Wrong filename - " + path);
+    auto rebuild = [this, source] {
+        FillUnitSymbols();
+        for (TfmUnitModule* page : pages_)
+            page->LoadUnits();
+        // The integrated view's tree follows the units data in either mode;
+        // in the integrated mode ApplyMode sets it up.
+        if (IsMultiTab())
+            fmIntegConv->SetupView();
+        ApplyMode();
+        if (IsMultiTab()) {
+            SetActivePage(EditPageIndex);
+            PageControl1Change(nullptr);
+        } else {
+            fmIntegConv->ShowSource(source);
+        }
+    };
+    try {
+        LoadEngines(text);
+    } catch (const EXmlParseError&) {
+        throw; // nothing was loaded
+    } catch (...) {
+        rebuild(); // the engines hold the previous data again
+        throw;
+    }
+    rebuild();
+}
+
+bool TfrmUnitsConvert::IsMultiTab() {
+    return GetOptions().MultiTabMode;
+}
+
+void TfrmUnitsConvert::ApplyMode() {
+    const bool multiTab = IsMultiTab();
+    fmIntegConv->setVisible(!multiTab);
+    PageControl1->setVisible(multiTab);
+    fmSimple->SetShowSI(multiTab);
+    fmUnitLog->SetShowTime(multiTab);
+    if (multiTab)
+        LayOutMultiTab();
+    else
+        LayOutIntegrated();
+}
+
+// The value line, the Simple page and the Log page move between the layouts;
+// they are never made anew, so what they hold stays.
+void TfrmUnitsConvert::LayOutMultiTab() {
+    auto* central = static_cast<QVBoxLayout*>(centralWidget()->layout());
+    if (central->indexOf(fmIO) != 0) {
+        central->insertWidget(0, fmIO);
+        fmIO->show();
+    }
+    fmIO->ModeLocked = true;
+    if (fmSimple->parentWidget() != tabSheets_[0]) {
+        tabSheets_[0]->layout()->addWidget(fmSimple);
+        fmSimple->show();
+    }
+    if (fmUnitLog->parentWidget() != tabSheets_[4]) {
+        tabSheets_[4]->layout()->addWidget(fmUnitLog);
+        fmUnitLog->show();
+    }
+}
+
+void TfrmUnitsConvert::LayOutIntegrated() {
+    fmIntegConv->PlaceValueLine(fmIO);
+    fmIO->ModeLocked = false;
+    fmIntegConv->PlaceSimple(fmSimple);
+    fmIntegConv->PlaceLog(fmUnitLog);
+    // The Base page is not on screen: a click on the sign cell is not its.
+    fmIO->OnMarkClick = nullptr;
+    fmIntegConv->SetupView();
+}
+
+void TfrmUnitsConvert::SetActivePage(int index) {
+    const QSignalBlocker blocker(PageControl1);
+    PageControl1->setCurrentIndex(index);
+    activePage_ = index;
+}
+
+void TfrmUnitsConvert::PageControl1Changing() {
+    PrevPageIndex = activePage_;
+}
+
+void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
+    int current = PageControl1->currentIndex();
+    if (!sender) {
+        PrevPageIndex = EditPageIndex;
+        current = EditPageIndex;
+    }
+    fmIO->OnSourceChange = nullptr;
+    const TPageKind newKind = PageKindOfIndex(current);
+    const TPageKind oldKind = PageKindOfIndex(PrevPageIndex);
+    auto shows = [](TPageKind kind) {
+        return kind == pkSimple || kind == pkAllUnits || kind == pkBase;
+    };
+    if (shows(oldKind) || shows(newKind))
+        fmUnitLog->Refresh();
+    if (oldKind == pkBase)
+        fmIO->SetSource(fmIO->GetTarget());
+    if ((oldKind == pkSimple || oldKind == pkAllUnits) && newKind == pkEdit &&
+        (GetOptions().SwapSrcTrg || fmIO->SwapMark()))
+        fmIO->SetSource(fmIO->GetTarget());
+    if (fmIO->TargetEmpty())
+        fmIO->SetTarget(fmIO->GetSource());
+    if (newKind == pkEdit || newKind == pkLog)
+        fmIO->SetTarget(QString());
+
+    auto bindSource = [this](int index) {
+        TfmUnitModule* page = Pages(index);
+        fmIO->OnSourceChange = [page](QObject* changed) { page->SourceChanged(changed); };
+    };
+    if (newKind == pkAllUnits && GetOptions().PromptB4Delete) {
+        const std::string source = fmIO->GetSource().toStdString();
+        oCnv->SetText(source);
+        std::string unit = source;
+        TextInBrackets(unit);
+        int catIndex = -1;
+        int unitIndex = -1;
+        // Only units the data knows are worth keeping: an unknown symbol goes
+        // without a question.
+        auto recognised = [this] {
+            for (int i = 0; i < oCnv->DimCount(); ++i)
+                if (!oCnv->Dims(i)->UnknownSymbol().empty())
+                    return false;
+            return oCnv->UnitsValid();
+        };
+        if (!unit.empty() && recognised() && !iCnv->FindUnit(unit, catIndex, unitIndex) &&
+            !AskYesNo("Cannot find [" + Text(unit) +
+                      "] in all units list. Continue ?\n\nDelete it and continue(Yes) or go back "
+                      "to the last tab (No)?")) {
+            SetActivePage(PrevPageIndex);
+            bindSource(PrevPageIndex);
+            return;
+        }
+    }
+    bindSource(current);
+    Pages(PrevPageIndex)->PageSwitch(oldKind, newKind);
+    fmIO->OnMarkClick = nullptr;
+    Pages(current)->PageSwitch(oldKind, newKind);
+}
+
+void TfrmUnitsConvert::btnCopyClick() {
+    const QString text =
+        GetOptions().CopyBoth ? fmIO->GetSource() + " = " + fmIO->GetTarget() : fmIO->GetTarget();
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void TfrmUnitsConvert::btnHideClick() {
+    showMinimized();
+}
+
+void TfrmUnitsConvert::btnOptAloneClick() {
+    const std::string before = ReadTextFile(UnitsDataPath());
+    const bool wasMultiTab = IsMultiTab();
+    if (!frmOptCont->ShowOptions(fmUnitOptions))
+        return;
+    ApplyMode();
+    if (ReadTextFile(UnitsDataPath()) != before)
+        ReloadUnits(GetOptions().UnitFile);
+    if (!wasMultiTab && IsMultiTab()) {
+        PrevPageIndex = 0;
+        if (fmIO->TargetEmpty()) {
+            SetActivePage(EditPageIndex);
+        } else {
+            SetActivePage(0);
+            fmIO->ModeLocked = false;
+            fmIO->SetEditMode(false);
+            fmIO->ModeLocked = true;
+        }
+    }
+    if (IsMultiTab())
+        PageControl1Change(PageControl1);
+    else
+        fmIntegConv->ShowSource(fmIO->GetSource());
+}
+
+void TfrmUnitsConvert::btnHelp2Click() {
+    ShowHelpTopic(IsMultiTab() ? HelpTopic::FirstPage + PageControl1->currentIndex()
+                               : HelpTopic::IntegratedConverter);
+}
+
+void TfrmUnitsConvert::WakeUp() {
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfrmUnitsConvert::ShowStatusHint(const QString& longHint) {
+    StatusBar1->showMessage(longHint.isEmpty() ? QString() : " " + longHint);
+}
+
+bool TfrmUnitsConvert::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::StatusTip:
+        ShowStatusHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    case QEvent::WindowDeactivate:
+        // A Ctrl released in another window would leave the mark on.
+        if (fmIO->SwapMark())
+            fmIO->SetSwapMark(false);
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TfrmUnitsConvert::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::KeyPress;
+    if ((!press && event->type() != QEvent::KeyRelease) || !watched->isWidgetType())
+        return false;
+    // A key event travels up from the focus widget; take it only once, at its
+    // first receiver, and only for this window.
+    auto* widget = static_cast<QWidget*>(watched);
+    QWidget* focus = QApplication::focusWidget();
+    if (widget->window() != this || (focus ? widget != focus : widget != this))
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    return press ? FormKeyDown(key) : FormKeyUp(key);
+}
+
+bool TfrmUnitsConvert::FormKeyDown(int key) {
+    // The mark tells that entering the Edit tab swaps source and target:
+    // there are no tabs in the integrated mode.
+    if (key == Qt::Key_Control && IsMultiTab() && PageControl1->currentIndex() < 2)
+        fmIO->SetSwapMark(true);
+    return false;
+}
+
+bool TfrmUnitsConvert::FormKeyUp(int key) {
+    if (key == Qt::Key_F1) {
+        btnHelp2Click();
+        return true;
+    }
+    if (key == Qt::Key_Control)
+        fmIO->SetSwapMark(false);
+    return false;
+}
+
+void TfrmUnitsConvert::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    fmIO->FrameResize();
+    fmIO->ClearInputSelection();
+}
+
+void TfrmUnitsConvert::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        emit FirstShown();
+    }
+}
+
+void TfrmUnitsConvert::closeEvent(QCloseEvent* event) {
+    FormClose();
+    CloseHelpViewer();
+    event->accept();
+}
+
+void TfrmUnitsConvert::FormClose() {
+    // The normal size, also when the window closes maximised or minimised.
+    QSize size = this->size();
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) {
+        if (normalGeometry().isValid())
+            size = normalGeometry().size();
+    }
+    try {
+        WriteWindowSize({size.width(), size.height()});
+    } catch (const std::exception& error) {
+        ShowErrorMessage(Text(error.what()));
+    }
+}
+
+void TfrmUnitsConvert::RestoreWindowSize() {
+    const TWindowSize size = ReadWindowSize();
+    resize(size.Width, size.Height);
+    if (QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+} // namespace varnel

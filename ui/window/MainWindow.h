@@ -1,0 +1,131 @@
+#pragma once
+
+#include "ui/pages/PageKind.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+#include <string>
+
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QWidget;
+
+namespace varnel {
+
+class TConvert;
+class TfmAllUnits;
+class TfmBase;
+class TfmIO;
+class TfmIntegConv;
+class TfmSimple;
+class TfmUnitLog;
+class TfmUnitModule;
+class TfmUnitOptions;
+class TfrmOptCont;
+class TfrmProgressMsg;
+
+// The converter's main window: the value line above five pages (or, in the
+// integrated mode, one combined view), the button strip and the status bar.
+// It owns the two conversion engines that every page refers to.
+class TfrmUnitsConvert : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int MinimumWidth = 410;
+    static constexpr int MinimumHeight = 250;
+
+    explicit TfrmUnitsConvert(QWidget* parent = nullptr);
+    ~TfrmUnitsConvert() override;
+
+    // False when the units data could not be loaded: the program then ends.
+    bool UnitsLoaded() const { return unitsLoaded_; }
+
+    std::string UnitsDataPath();
+    // Reloads both engines from a file; a missing or empty file fails with
+    // "Wrong filename - " + path and leaves the engines as they were.
+    void ReloadUnits(const std::string& path);
+    bool IsMultiTab();
+    void ApplyMode();
+    // Validates the loaded units data for every "-vld" among the arguments.
+    void ValidateOnRequest(const QStringList& arguments);
+
+    TfmIO* IO() const { return fmIO; }
+    TfmIntegConv* IntegConv() const { return fmIntegConv; }
+    TConvert* SourceEngine() const { return iCnv.get(); }
+    TConvert* TargetEngine() const { return oCnv.get(); }
+    TfmUnitModule* Pages(int index) const;
+    TfmUnitOptions* Options() const { return fmUnitOptions; }
+    TfrmOptCont* OptionsWindow() const { return frmOptCont; }
+    int PrevPageIndex = 0;
+
+public slots:
+    void PageControl1Changing();
+    void PageControl1Change(QObject* sender);
+    void btnCopyClick();
+    void btnHideClick();
+    void btnOptAloneClick();
+    void btnHelp2Click();
+    // A second start of the program: restored and brought to the front.
+    void WakeUp();
+
+signals:
+    // Emitted once, after the window was first shown.
+    void FirstShown();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void CreatePages();
+    void CreateButtonStrip();
+    void SetupConverter();
+    void FillUnitSymbols();
+    void LoadEngines(const std::string& text);
+    void SetActivePage(int index);
+    void LayOutMultiTab();
+    void LayOutIntegrated();
+    void ShowStatusHint(const QString& longHint);
+    bool FormKeyDown(int key);
+    bool FormKeyUp(int key);
+    void FormClose();
+    void RestoreWindowSize();
+
+    std::unique_ptr<TConvert> iCnv;
+    std::unique_ptr<TConvert> oCnv;
+    std::string loadedText_;
+    bool unitsLoaded_ = false;
+    bool shown_ = false;
+    int activePage_ = 0;
+
+    TfmIO* fmIO = nullptr;
+    TfmIntegConv* fmIntegConv = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    std::array<QWidget*, PageCount> tabSheets_{};
+    TfmSimple* fmSimple = nullptr;
+    TfmAllUnits* fmAllUnits1 = nullptr;
+    TfmBase* fmBase = nullptr;
+    TfmAllUnits* fmCompose1 = nullptr;
+    TfmUnitLog* fmUnitLog = nullptr;
+    std::array<TfmUnitModule*, PageCount> pages_{};
+    QWidget* pnlApplication = nullptr;
+    QLabel* imgAbout2 = nullptr;
+    QPushButton* btnOptAlone = nullptr;
+    QPushButton* btnCopy = nullptr;
+    QPushButton* btnHide = nullptr;
+    QPushButton* btnHelp1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    TfmUnitOptions* fmUnitOptions = nullptr;
+    TfrmOptCont* frmOptCont = nullptr;
+    TfrmProgressMsg* frmProgressMsg = nullptr;
+};
+
+} // namespace varnel

@@ -1,0 +1,74 @@
+#include "ui/window/ProgramStart.h"
+
+#include "common/AbbrevList.h"
+#include "common/ProgramFolder.h"
+#include "engine/GlobalParser.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/window/SingleInstance.h"
+#include "ui/common/VarnelApplication.h"
+#include "ui/window/MainWindow.h"
+
+#include <QLocale>
+#include <QTimer>
+
+#include <clocale>
+#include <cstring>
+
+namespace varnel {
+
+namespace {
+
+constexpr const char* QuitWhenShownSwitch = "--quit-when-shown";
+
+bool HasSwitch(int argc, char** argv, const char* name) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], name) == 0)
+            return true;
+    return false;
+}
+
+// Numbers are read and written with "." whatever the user's locale.
+void FixNumberFormat() {
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(c);
+}
+
+// Before any window: the rules' parser with its random generator seeded,
+// and the abbreviations of unit symbols.
+void PrepareSharedHelpers() {
+    GlobalParser();
+    LoadAbbrevList(ProgramFolder() / "abrv.lst");
+}
+
+} // namespace
+
+int RunConverter(int argc, char** argv) {
+    TVarnelApplication app(argc, argv);
+    FixNumberFormat();
+    PrepareSharedHelpers();
+
+    TSingleInstance instance;
+    if (!instance.TryAcquire()) {
+        instance.SendWakeUp();
+        return 0;
+    }
+
+    QApplication::setApplicationName("Varnel Units Converter");
+    InstallCoreMessageSink();
+    TfrmUnitsConvert window;
+    if (!window.UnitsLoaded())
+        return 1;
+    QObject::connect(&instance, &TSingleInstance::WakeUpReceived, &window,
+                     &TfrmUnitsConvert::WakeUp);
+    instance.Listen();
+
+    if (HasSwitch(argc, argv, QuitWhenShownSwitch))
+        QObject::connect(&window, &TfrmUnitsConvert::FirstShown, &app, &QApplication::quit,
+                         Qt::QueuedConnection);
+    window.show();
+    return app.exec();
+}
+
+} // namespace varnel
