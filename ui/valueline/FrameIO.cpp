@@ -105,7 +105,7 @@ void TfmIO::Setup() {
     reSource->show();
 
     SetCell(0, 0, " Source");
-    SetCell(TargetColumn, 0, " Tagret");
+    SetCell(TargetColumn, 0, " Target");
     ShowSign();
     FrameResize();
 }

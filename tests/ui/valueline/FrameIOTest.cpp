@@ -564,7 +564,7 @@ void FrameIOTest::ColumnsFollowTheLayoutRule() {
 void FrameIOTest::SwapMarkShowsInTheHeader() {
     TValueLine v;
     QCOMPARE(v.io->Cells(0, 0), QString(" Source"));
-    QCOMPARE(v.io->Cells(3, 0), QString(" Tagret"));
+    QCOMPARE(v.io->Cells(3, 0), QString(" Target"));
     v.io->SetSwapMark(true);
     QCOMPARE(v.io->Cells(2, 0), QString("<-"));
     QVERIFY(v.io->SwapMark());
