@@ -6,12 +6,12 @@
 #include "convert/DimRec.h"
 #include "ui/about/WebLinks.h"
 #include "ui/common/ErrorGuard.h"
+#include "ui/common/FlowLayout.h"
 #include "ui/common/Hints.h"
 #include "ui/common/StdText.h"
 #include "ui/pages/CategoryTree.h"
-#include "ui/common/FlowLayout.h"
-#include "ui/valueline/FrameIO.h"
 #include "ui/pages/UnitGrid.h"
+#include "ui/valueline/FrameIO.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -364,6 +364,7 @@ void TfmAllUnits::ConvertRows(int srcRow, int trgRow) {
     if (q >= 0)
         oCnv->ConvertTo(sgTarget->Symbol(q).toStdString());
     IO->SetTarget(Text(oCnv->GetText()));
+    IO->SetTargetValue(oCnv->Number());
 }
 
 void TfmAllUnits::Refresh() {

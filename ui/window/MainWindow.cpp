@@ -13,16 +13,16 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/ProgressMsg.h"
 #include "ui/common/StdText.h"
-#include "ui/pages/AllUnitsPage.h"
-#include "ui/pages/BasePage.h"
-#include "ui/valueline/FrameIO.h"
 #include "ui/integrated/IntegConv.h"
 #include "ui/log/LogPage.h"
-#include "ui/pages/SimplePage.h"
-#include "ui/valueline/UnitSymbols.h"
 #include "ui/options/OptCont.h"
 #include "ui/options/UnitOptions.h"
 #include "ui/options/WindowSizeFile.h"
+#include "ui/pages/AllUnitsPage.h"
+#include "ui/pages/BasePage.h"
+#include "ui/pages/SimplePage.h"
+#include "ui/valueline/FrameIO.h"
+#include "ui/valueline/UnitSymbols.h"
 #include "units/Validation.h"
 #include "units/XmlDocument.h"
 
@@ -251,6 +251,7 @@ void TfrmUnitsConvert::SetupConverter() {
     fmAllUnits1->SetComposeMode(false);
     fmCompose1->SetComposeMode(true);
     fmIO->SetLog(fmUnitLog);
+    fmIO->SetCheckEngine(iCnv.get());
     for (TfmUnitModule* page : pages_) {
         page->SetEngines(fmIO, iCnv.get(), oCnv.get());
         page->LoadUnits();
