@@ -161,9 +161,9 @@ void TfmIO::CreateGrid() {
     sgIO = new QTableWidget(RowCount, ColumnCount, this);
     sgIO->setObjectName("sgIO");
     sgIO->horizontalHeader()->hide();
-    sgIO->verticalHeader()->hide();
-    // The sign column is narrower than a header section would be by default.
+    // The hidden header would otherwise keep a font-dependent minimum width.
     sgIO->horizontalHeader()->setMinimumSectionSize(0);
+    sgIO->verticalHeader()->hide();
     sgIO->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sgIO->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sgIO->setFrameShape(QFrame::NoFrame);
