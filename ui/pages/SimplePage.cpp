@@ -2,6 +2,7 @@
 
 #include "common/Exception.h"
 #include "common/TextUtil.h"
+#include "convert/CompatibleUnits.h"
 #include "convert/Convert.h"
 #include "ui/pages/SimpleOne.h"
 #include "ui/valueline/FrameIO.h"
@@ -150,9 +151,16 @@ void TfmSimple::FollowTypedTarget(const QString& units) {
     }
     for (bool factorUsed : used)
         fits = fits && factorUsed;
-    if (!fits)
-        IO->ShowProblem("Not compatible: [" + units + "] cannot take the units of " +
-                        IO->GetSource().trimmed() + ".");
+    if (fits)
+        return;
+    std::string sourceUnits = IO->GetSource().toStdString();
+    TextInBrackets(sourceUnits);
+    const TCompatibleResult compatible =
+        TCompatibleUnits(*iCnv).Convert(1, sourceUnits, units.toStdString());
+    IO->ShowProblem(!compatible.Error.empty()
+                        ? QString::fromStdString(compatible.Error)
+                        : "Not compatible: [" + units + "] cannot take the units of " +
+                              IO->GetSource().trimmed() + ".");
 }
 
 void TfmSimple::MakeRow(int index) {
