@@ -151,10 +151,9 @@ void DrivableWindowTest::TypedTargetAndExpressionsConvert_data() {
     QTest::newRow("expression") << "5*12+11 [cm] = [m]"
                                 << "0.71 [m]"
                                 << "";
-    QTest::newRow("incompatible target")
-        << "36 [km/h] = [kg]"
-        << "36 [km/h]"
-        << "Not compatible: [kg] cannot take the units of 36 [km/h].";
+    QTest::newRow("incompatible target") << "36 [km/h] = [kg]"
+                                         << "36 [km/h]"
+                                         << "Not compatible: km/h is m/s, kg is kg.";
 }
 
 void DrivableWindowTest::TypedTargetAndExpressionsConvert() {
