@@ -13,16 +13,16 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/ProgressMsg.h"
 #include "ui/common/StdText.h"
-#include "ui/pages/AllUnitsPage.h"
-#include "ui/pages/BasePage.h"
-#include "ui/valueline/FrameIO.h"
 #include "ui/integrated/IntegConv.h"
 #include "ui/log/LogPage.h"
-#include "ui/pages/SimplePage.h"
-#include "ui/valueline/UnitSymbols.h"
 #include "ui/options/OptCont.h"
 #include "ui/options/UnitOptions.h"
 #include "ui/options/WindowSizeFile.h"
+#include "ui/pages/AllUnitsPage.h"
+#include "ui/pages/BasePage.h"
+#include "ui/pages/SimplePage.h"
+#include "ui/valueline/FrameIO.h"
+#include "ui/valueline/UnitSymbols.h"
 #include "units/Validation.h"
 #include "units/XmlDocument.h"
 
@@ -270,18 +270,17 @@ void TfrmUnitsConvert::SetupConverter() {
 }
 
 void TfrmUnitsConvert::LoadEngines(const std::string& text) {
-    {
-        // Malformed text would leave both engines empty: refuse it first.
-        TXmlDocument probe;
-        probe.LoadFromText(text);
-    }
+    // Malformed text would leave both engines empty: refuse it first. Both
+    // engines then read the one parsed model.
+    auto document = std::make_shared<TXmlDocument>();
+    document->LoadFromText(text);
     try {
-        iCnv->LoadFromText(text);
-        oCnv->LoadFromText(text);
+        iCnv->LoadFromDocument(std::move(document));
+        oCnv->ShareModel(*iCnv);
     } catch (...) {
         if (!loadedText_.empty()) {
             iCnv->LoadFromText(loadedText_);
-            oCnv->LoadFromText(loadedText_);
+            oCnv->ShareModel(*iCnv);
         }
         throw;
     }
