@@ -1,6 +1,9 @@
 #include "app/CliConverter.h"
 
+#include "common/NumberSyntax.h"
 #include "common/TextUtil.h"
+
+#include <cmath>
 
 namespace varnel::cli {
 
@@ -26,6 +29,30 @@ std::string CompoundUnitError(const TConvert& engine, const std::string& notatio
            (category != nullptr ? category->Name() : std::string()) + ", as a factor.";
 }
 
+// A quantity without a number, or with one out of range, would otherwise come
+// out as NAN or INF.
+void CheckSourceNumber(std::string_view quantity) {
+    const std::string text = Trim(quantity.substr(0, quantity.find('[')));
+    if (text.empty())
+        throw ECliError("Write a number before the units, for example 36 [km/h].");
+    double value = 0;
+    switch (ReadNumber(text, value)) {
+    case NumberRead::Ok:
+        return;
+    case NumberRead::NotANumber:
+        throw ECliError("\"" + text + "\" is not a number.");
+    case NumberRead::Overflow:
+        throw ECliError("\"" + text + "\" is too large a number.");
+    }
+}
+
+void CheckResultNumber(double value) {
+    if (std::isnan(value))
+        throw ECliError("The result is not a number.");
+    if (std::isinf(value))
+        throw ECliError("The result is too large a number.");
+}
+
 std::string TargetUnits(std::string_view target) {
     std::string units(target);
     if (units.find('[') == std::string::npos)
@@ -46,14 +73,19 @@ TCliConverter::TCliConverter(std::string_view unitsDataText) {
 
 std::string TCliConverter::Convert(std::string_view quantity, std::string_view target) {
     const std::string targetUnits = TargetUnits(target);
+    if (quantity.find('[') != std::string_view::npos)
+        CheckSourceNumber(quantity);
+    std::string result;
     try {
-        return ConvertByFactors(quantity, targetUnits);
+        result = ConvertByFactors(quantity, targetUnits);
     } catch (const ECliError& e) {
         // One unit converts to any unit of its category, compound ones included.
-        if (!e.Message().empty() && ConvertsAsOneUnit(quantity, targetUnits))
-            return OneUnitResult(targetUnits);
-        throw;
+        if (e.Message().empty() || !ConvertsAsOneUnit(quantity, targetUnits))
+            throw;
+        result = OneUnitResult(targetUnits);
     }
+    CheckResultNumber(target_.Number());
+    return result;
 }
 
 std::string TCliConverter::ConvertByFactors(std::string_view quantity,
