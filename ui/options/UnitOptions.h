@@ -40,6 +40,9 @@ public:
     void LoadOptions() override;
     void FillUnitFiles();
     static std::filesystem::path SettingsFileName();
+    // Puts a units file name back into the settings and the settings file,
+    // after the one chosen could not be loaded.
+    void StoreUnitFile(const std::string& name);
 
     // The "Units Data Editor" button is shown once an editor is installed.
     void SetUnitsEditor(UnitsEditorFunction editor);
