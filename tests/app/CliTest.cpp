@@ -37,6 +37,11 @@ TEST(Cli, Conversions) {
         {"nothing to convert", {"5 []", "[]"}, "5 []\n"},
         {"negative quantity is no option", {"-5 [m]", "[km]"}, "-0.005 [km]\n"},
         {"options after the conversion", {"1 [mi]", "[km]", "--prec", "3"}, "1.61 [km]\n"},
+        {"compound unit written as one symbol to its factors",
+         {"1 [kn]", "[km/h]"},
+         "1.852 [km/h]\n"},
+        {"through base units", {"1 [kn.h]", "[km]"}, "1.852 [km]\n"},
+        {"engine refuses, base units agree", {"3 [ha.m]", "[m^3]"}, "30000 [m^3]\n"},
     };
     for (const auto& row : rows) {
         CliResult result = RunCli(Basic, row.arguments);
@@ -75,9 +80,9 @@ TEST(Cli, RefusedConversions) {
         {"rule unit among others",
          {"2 [\u00B0C/s]", "[K/min]"},
          "The rule-based unit \u00B0C converts only alone, not as a factor.\n"},
-        {"compound unit written as one symbol",
-         {"1 [kn]", "[km/h]"},
-         "Cannot convert kn, a unit of the compound category Speed, as a factor.\n"},
+        {"derived units of other base units",
+         {"1 [kn]", "[s]"},
+         "Not compatible: kn is m/s, s is s.\n"},
         {"no units",
          {"36", "[m]"},
          "Write the units of the quantity in brackets, for example 36 [km/h].\n"},

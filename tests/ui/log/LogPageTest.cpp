@@ -156,6 +156,7 @@ QString WriteFailure(const std::filesystem::path& log) {
 int RunRecordingChild(int argc, char** argv) {
     PrepareGuiTestEnvironment();
     TVarnelApplication app(argc, argv);
+    varnel::test::PinGuiTestLook();
     SetProgramFolder(argv[2]);
     SetMessageBoxFunction(
         [](TMessageKind, const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
@@ -534,6 +535,7 @@ int main(int argc, char** argv) {
         return RunRecordingChild(argc, argv);
     PrepareGuiTestEnvironment();
     TVarnelApplication app(argc, argv);
+    varnel::test::PinGuiTestLook();
     LogPageTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
