@@ -1,7 +1,7 @@
 #include "ui/window/ProgramStart.h"
 
 #include "common/AbbrevList.h"
-#include "common/ProgramFolder.h"
+#include "common/FileLocations.h"
 #include "engine/GlobalParser.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/VarnelApplication.h"
@@ -42,7 +42,7 @@ void FixNumberFormat() {
 std::string PrepareSharedHelpers() {
     GlobalParser();
     try {
-        LoadAbbrevList(ProgramFolder() / "abrv.lst");
+        LoadAbbrevList(FindDataFile("abrv.lst"));
     } catch (const std::exception& error) {
         return error.what();
     }
