@@ -79,16 +79,12 @@ TfmUnitOptions::TfmUnitOptions(QWidget* parent, bool standAlone) : TfmOptGeneral
     pnlAloneOpt->setVisible(standAlone);
     stCaption->setVisible(!standAlone);
 
-<<<<<<< HEAD
     try {
-        Settings.LoadFromFile(SettingsFileName());
+        Settings.LoadFromFile(SettingsFileToRead());
     } catch (const std::exception& error) {
         // Every option takes its default; the program runs on.
         ShowErrorMessage(Text(error.what()));
     }
-=======
-    Settings.LoadFromFile(SettingsFileToRead());
->>>>>>> main
 
     CurrentInstance() = this;
     previousPrecision_ = SetPrecisionProvider([this] { return ReadOptions().Prec; });

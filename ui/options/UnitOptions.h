@@ -41,15 +41,12 @@ public:
     void FillUnitFiles();
     // Where the settings are saved.
     static std::filesystem::path SettingsFileName();
-<<<<<<< HEAD
-    // Puts a units file name back into the settings and the settings file,
-    // after the one chosen could not be loaded.
-    void StoreUnitFile(const std::string& name);
-=======
     // Where they are read from: the saved file, or before the first save the
     // defaults shipped with an installed program.
     static std::filesystem::path SettingsFileToRead();
->>>>>>> main
+    // Puts a units file name back into the settings and the settings file,
+    // after the one chosen could not be loaded.
+    void StoreUnitFile(const std::string& name);
 
     // The "Units Data Editor" button is shown once an editor is installed.
     void SetUnitsEditor(UnitsEditorFunction editor);

@@ -235,7 +235,7 @@ void TfrmUnitsConvert::SetupConverter() {
     oCnv->SetKeepValue(false);
     fmIntegConv->SetParts(fmIO, iCnv.get(), oCnv.get(), fmSimple);
     const std::string path = UnitsDataPath();
-    const std::string fallback = (ProgramFolder() / "Varnel.unt").string();
+    const std::string fallback = FindDataFile("Varnel.unt").string();
     std::string failure = LoadUnitsAtStart(path);
     // A chosen file that cannot be used must not lock the user out: the
     // default data is loaded instead.
