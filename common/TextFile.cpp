@@ -3,9 +3,11 @@
 #include "common/Exception.h"
 #include "common/Windows1252.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <random>
 #include <system_error>
 
@@ -46,8 +48,8 @@ std::string TemporarySuffix() {
 }
 
 // Appends a chunk of a file, up to the end of its maxLines-th line.
-void AppendLines(std::string& bytes, std::string_view chunk, std::size_t& lines,
-                 std::size_t maxLines) {
+void AppendUpToLines(std::string& bytes, std::string_view chunk, std::size_t& lines,
+                     std::size_t maxLines) {
     if (maxLines == AllLines) {
         bytes += chunk;
         return;
@@ -70,6 +72,39 @@ std::filesystem::path TemporaryNameFor(const std::filesystem::path& file) {
     return name / ("." + file.filename().string() + TemporarySuffix());
 }
 
+// Appends the text with CR LF after every line, handing each line's text to
+// appendLine. The next CR and the next LF are each searched for once, so
+// that a text of one kind of line end is not scanned again for the other.
+template <class AppendLine>
+void AppendLines(std::string& out, std::string_view text, AppendLine appendLine) {
+    const char* const begin = text.data();
+    const size_t size = text.size();
+    auto next = [begin, size](char c, size_t from) {
+        const void* found = std::memchr(begin + from, c, size - from);
+        return found != nullptr ? static_cast<size_t>(static_cast<const char*>(found) - begin)
+                                : size;
+    };
+    size_t nextCr = next('\r', 0);
+    size_t nextLf = next('\n', 0);
+    size_t pos = 0;
+    while (pos < size) {
+        if (nextCr < pos)
+            nextCr = next('\r', pos);
+        if (nextLf < pos)
+            nextLf = next('\n', pos);
+        const size_t end = std::min(nextCr, nextLf);
+        appendLine(out, text.substr(pos, end - pos));
+        out += "\r\n";
+        if (end == size)
+            break;
+        pos = end + ((end == nextCr && end + 1 == nextLf) ? 2 : 1);
+    }
+}
+
+void AppendAsIs(std::string& out, std::string_view text) {
+    out.append(text);
+}
+
 #ifdef _WIN32
 
 std::string ReadBytes(const std::filesystem::path& file, std::size_t maxLines) {
@@ -89,8 +124,8 @@ std::string ReadBytes(const std::filesystem::path& file, std::size_t maxLines) {
     char buffer[65536];
     while (lines < maxLines && in) {
         in.read(buffer, sizeof buffer);
-        AppendLines(bytes, std::string_view(buffer, static_cast<std::size_t>(in.gcount())), lines,
-                    maxLines);
+        AppendUpToLines(bytes, std::string_view(buffer, static_cast<std::size_t>(in.gcount())),
+                        lines, maxLines);
     }
     return bytes;
 }
@@ -157,6 +192,8 @@ std::string ReadBytes(const std::filesystem::path& file, std::size_t maxLines) {
     if (maxLines == AllLines && static_cast<std::uintmax_t>(info.st_size) > MaxTextFileBytes)
         CannotRead(file, ": it is larger than 64 MiB.");
     std::string bytes;
+    if (maxLines == AllLines)
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
     std::size_t lines = 0;
     char buffer[65536];
     while (lines < maxLines && bytes.size() <= MaxTextFileBytes) {
@@ -167,8 +204,8 @@ std::string ReadBytes(const std::filesystem::path& file, std::size_t maxLines) {
             CannotRead(file, ".");
         if (count == 0)
             break;
-        AppendLines(bytes, std::string_view(buffer, static_cast<std::size_t>(count)), lines,
-                    maxLines);
+        AppendUpToLines(bytes, std::string_view(buffer, static_cast<std::size_t>(count)), lines,
+                        maxLines);
     }
     // A file that grew while it was read.
     if (bytes.size() > MaxTextFileBytes)
@@ -245,28 +282,19 @@ void WriteBytes(const std::string& bytes, const std::filesystem::path& file) {
 
 std::string NormalizeLineEnds(std::string_view text) {
     std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    size_t i = 0;
-    bool lineOpen = false;
-    while (i < text.size()) {
-        char c = text[i];
-        if (c == '\r' || c == '\n') {
-            out += "\r\n";
-            lineOpen = false;
-            i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-        } else {
-            out += c;
-            lineOpen = true;
-            ++i;
-        }
-    }
-    if (lineOpen)
-        out += "\r\n";
+    out.reserve(text.size() + text.size() / 16 + 2);
+    AppendLines(out, text, AppendAsIs);
     return out;
 }
 
 std::string ReadTextFile(const std::filesystem::path& file, std::size_t maxLines) {
-    return NormalizeLineEnds(Windows1252ToUtf8(ReadBytes(file, maxLines)));
+    const std::string bytes = ReadBytes(file, maxLines);
+    // Decoding and line ends in one pass: neither touches what the other
+    // looks at, so the order does not matter.
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 8 + 2);
+    AppendLines(text, bytes, AppendWindows1252AsUtf8);
+    return text;
 }
 
 void WriteTextFile(const std::string& text, const std::filesystem::path& file) {
