@@ -112,7 +112,6 @@ void TfrmUnitsConvert::FormCreate() {
     frmProgressMsg = new TfrmProgressMsg(this);
     TrayIcon1 = new TTrayIcon(this);
     TrayIcon1->SetHint(windowTitle());
-    TrayIcon1->SetActive(GetOptions().MinimOnTray);
 
     SetHelpFolder(FindDataFile("help"));
     if (!HasXmlImplementation(XmlImplementationName))
@@ -252,6 +251,8 @@ void TfrmUnitsConvert::SetupConverter() {
     setEnabled(unitsLoaded_);
     if (!unitsLoaded_)
         return;
+    // Read once the units data is settled: a missing file is reported once.
+    TrayIcon1->SetActive(GetOptions().MinimOnTray);
 
     FillUnitSymbols();
     fmAllUnits1->SetComposeMode(false);
