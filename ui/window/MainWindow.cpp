@@ -13,16 +13,17 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/ProgressMsg.h"
 #include "ui/common/StdText.h"
-#include "ui/pages/AllUnitsPage.h"
-#include "ui/pages/BasePage.h"
-#include "ui/valueline/FrameIO.h"
+#include "ui/editor/UnitEdit.h"
 #include "ui/integrated/IntegConv.h"
 #include "ui/log/LogPage.h"
-#include "ui/pages/SimplePage.h"
-#include "ui/valueline/UnitSymbols.h"
 #include "ui/options/OptCont.h"
 #include "ui/options/UnitOptions.h"
 #include "ui/options/WindowSizeFile.h"
+#include "ui/pages/AllUnitsPage.h"
+#include "ui/pages/BasePage.h"
+#include "ui/pages/SimplePage.h"
+#include "ui/valueline/FrameIO.h"
+#include "ui/valueline/UnitSymbols.h"
 #include "units/Validation.h"
 #include "units/XmlDocument.h"
 
@@ -107,6 +108,13 @@ void TfrmUnitsConvert::FormCreate() {
     fmUnitOptions->hide();
     frmOptCont = new TfrmOptCont(this);
     frmProgressMsg = new TfrmProgressMsg(this);
+    frmUnitEdit = new TfrmUnitEdit(this);
+    fmUnitOptions->SetUnitsEditor(
+        [this](const std::filesystem::path& file) -> std::optional<std::filesystem::path> {
+            if (!frmUnitEdit->OpenUnitsFile(file))
+                return std::nullopt;
+            return frmUnitEdit->FileName;
+        });
 
     SetHelpFolder(ProgramFolder() / "help");
     if (!HasXmlImplementation(XmlImplementationName))

@@ -27,6 +27,7 @@ class TfmUnitModule;
 class TfmUnitOptions;
 class TfrmOptCont;
 class TfrmProgressMsg;
+class TfrmUnitEdit;
 
 // The converter's main window: the value line above five pages (or, in the
 // integrated mode, one combined view), the button strip and the status bar.
@@ -60,6 +61,7 @@ public:
     TfmUnitModule* Pages(int index) const;
     TfmUnitOptions* Options() const { return fmUnitOptions; }
     TfrmOptCont* OptionsWindow() const { return frmOptCont; }
+    TfrmUnitEdit* UnitEditor() const { return frmUnitEdit; }
     int PrevPageIndex = 0;
 
 public slots:
@@ -126,6 +128,7 @@ private:
     TfmUnitOptions* fmUnitOptions = nullptr;
     TfrmOptCont* frmOptCont = nullptr;
     TfrmProgressMsg* frmProgressMsg = nullptr;
+    TfrmUnitEdit* frmUnitEdit = nullptr;
 };
 
 } // namespace varnel
