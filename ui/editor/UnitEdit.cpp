@@ -101,10 +101,7 @@ void TfrmUnitEdit::FormCreate() {
 
     connect(PageControl1, &QTabWidget::currentChanged, this,
             ShowingErrors([this](int index) { PageControl1Change(index); }));
-    connect(SynEdit1->document(), &QTextDocument::modificationChanged, this, [this](bool edited) {
-        if (edited)
-            SetModified();
-    });
+    connect(SynEdit1, &TXmlTextEdit::TextEdited, this, &TfrmUnitEdit::SetModified);
 
     const QFontMetrics metrics = fontMetrics();
     resize(metrics.averageCharWidth() * 130, metrics.lineSpacing() * 40);
@@ -407,7 +404,7 @@ bool TfrmUnitEdit::LeaveTextPage() {
         return true;
     if (!LoadTree(StdText(SynEdit1->toPlainText())))
         return false;
-    SynEdit1->document()->setModified(false);
+    SynEdit1->SetEdited(false);
     return true;
 }
 

@@ -15,15 +15,21 @@ TXmlTextEdit::TXmlTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     highlighter_ = new TXmlHighlighter(document());
+    // Colouring marks text dirty without changing a character: only real
+    // changes count.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        if (settingText_ || (removed == 0 && added == 0))
+            return;
+        edited_ = true;
+        emit TextEdited();
+    });
 }
 
 void TXmlTextEdit::SetText(const QString& text) {
+    settingText_ = true;
     setPlainText(text);
-    document()->setModified(false);
-}
-
-bool TXmlTextEdit::Edited() const {
-    return document()->isModified();
+    settingText_ = false;
+    edited_ = false;
 }
 
 int TXmlTextEdit::MarginX() const {

@@ -18,15 +18,23 @@ public:
 
     // Replaces the text; the text then counts as unedited.
     void SetText(const QString& text);
-    bool Edited() const;
+    // Whether the text was changed in any other way since SetText.
+    bool Edited() const { return edited_; }
+    void SetEdited(bool edited) { edited_ = edited; }
     // The x position of the margin line in the viewport.
     int MarginX() const;
+
+signals:
+    // The text was changed other than by SetText.
+    void TextEdited();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     TXmlHighlighter* highlighter_;
+    bool settingText_ = false;
+    bool edited_ = false;
 };
 
 } // namespace varnel
