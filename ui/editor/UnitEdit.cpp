@@ -38,6 +38,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace varnel {
 
 namespace {
@@ -103,9 +105,8 @@ void TfrmUnitEdit::FormCreate() {
             ShowingErrors([this](int index) { PageControl1Change(index); }));
     connect(SynEdit1, &TXmlTextEdit::TextEdited, this, &TfrmUnitEdit::SetModified);
 
-    const QFontMetrics metrics = fontMetrics();
-    resize(metrics.averageCharWidth() * 130, metrics.lineSpacing() * 40);
     Tree1UnSelectShape();
+    SetInitialSize();
 }
 
 QToolButton* TfrmUnitEdit::ToolButton(QToolBar* bar, const char* name, const QString& caption,
@@ -180,6 +181,8 @@ QWidget* TfrmUnitEdit::CreateTreePage() {
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->addWidget(ToolBar2);
     leftLayout->addWidget(treeAndErrors, 1);
+    // Every node button stays in sight.
+    left->setMinimumWidth(ToolBar2->sizeHint().width());
 
     pcSubEditor = new QStackedWidget;
     pcSubEditor->setObjectName("pcSubEditor");
@@ -193,16 +196,16 @@ QWidget* TfrmUnitEdit::CreateTreePage() {
          {static_cast<QWidget*>(tsCaterogy), static_cast<QWidget*>(tsUnit), tsFilter, tsNone})
         pcSubEditor->addWidget(sheet);
 
-    auto* split = new QSplitter(Qt::Horizontal, page);
-    split->setObjectName("splEditor");
-    split->addWidget(left);
-    split->addWidget(pcSubEditor);
-    split->setStretchFactor(0, 2);
-    split->setStretchFactor(1, 3);
-    split->setChildrenCollapsible(false);
+    treeSplit_ = new QSplitter(Qt::Horizontal, page);
+    treeSplit_->setObjectName("splEditor");
+    treeSplit_->addWidget(left);
+    treeSplit_->addWidget(pcSubEditor);
+    treeSplit_->setStretchFactor(0, 2);
+    treeSplit_->setStretchFactor(1, 3);
+    treeSplit_->setChildrenCollapsible(false);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(split);
+    layout->addWidget(treeSplit_);
 
     connect(Tree1, &QTreeWidget::itemSelectionChanged, this,
             ShowingErrors([this] { Tree1SelectionChanged(); }));
@@ -249,6 +252,19 @@ QToolBar* TfrmUnitEdit::CreateNodeToolBar() {
     connect(tbExpand, &QToolButton::clicked, this, [this] { tbExpandClick(true); });
     connect(tbCollapse, &QToolButton::clicked, this, [this] { tbExpandClick(false); });
     return bar;
+}
+
+// Room for the node tool bar beside the unit form, within the screen.
+void TfrmUnitEdit::SetInitialSize() {
+    const QFontMetrics metrics = fontMetrics();
+    QSize size(std::max(metrics.averageCharWidth() * 150,
+                        ToolBar2->sizeHint().width() + tsUnit->sizeHint().width() + 40),
+               metrics.lineSpacing() * 44);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+    resize(size);
+    treeSplit_->setSizes(
+        {std::max(ToolBar2->sizeHint().width(), size.width() * 2 / 5), size.width() * 3 / 5});
 }
 
 void TfrmUnitEdit::SetCaption(const QString& caption) {

@@ -14,6 +14,7 @@
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
+class QSplitter;
 class QStackedWidget;
 class QStatusBar;
 class QTabWidget;
@@ -101,6 +102,7 @@ private:
     bool ValidForSaving();
     void WriteUnitsFile(const std::filesystem::path& file);
     void SetCaption(const QString& caption);
+    void SetInitialSize();
 
     void Tree1SelectShape(QTreeWidgetItem* node);
     void Tree1UnSelectShape();
@@ -162,6 +164,7 @@ private:
     QWidget* tsNone;
     TXmlTextEdit* SynEdit1;
     QStatusBar* StatusBar1;
+    QSplitter* treeSplit_;
 };
 
 } // namespace varnel

@@ -7,7 +7,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -72,8 +72,6 @@ TfmUnitForm::TfmUnitForm(QWidget* parent) : QWidget(parent) {
     chkKeywords->setFlow(QListView::LeftToRight);
     chkKeywords->setWrapping(true);
     chkKeywords->setResizeMode(QListView::Adjust);
-    chkKeywords->setUniformItemSizes(true);
-    chkKeywords->viewport()->installEventFilter(this);
     eUnitComment = Field(this, "eUnitComment");
 
     auto* nameRow = new QHBoxLayout;
@@ -143,19 +141,21 @@ void TfmUnitForm::CreateConversionPages() {
     pcUnitType->setCurrentIndex(NoPage);
 }
 
-bool TfmUnitForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == chkKeywords->viewport() && event->type() == QEvent::Resize)
-        LayOutKeywords();
-    return QWidget::eventFilter(watched, event);
-}
-
-// Two columns of check marks, whatever the width.
+// Cells as wide as the longest keyword, and room for two of them side by
+// side, so that no keyword is cut off.
 void TfmUnitForm::LayOutKeywords() {
-    const int width = std::max(40, chkKeywords->viewport()->width() / 2 - 1);
-    const int height = std::max(chkKeywords->fontMetrics().height(),
-                                chkKeywords->style()->pixelMetric(QStyle::PM_IndicatorHeight)) +
-                       4;
+    const QFontMetrics metrics = chkKeywords->fontMetrics();
+    const QStyle* style = chkKeywords->style();
+    int text = metrics.horizontalAdvance("keyword");
+    for (int i = 0; i < chkKeywords->count(); ++i)
+        text = std::max(text, metrics.horizontalAdvance(chkKeywords->item(i)->text()));
+    const int width =
+        text + style->pixelMetric(QStyle::PM_IndicatorWidth) + 4 * metrics.averageCharWidth();
+    const int height =
+        std::max(metrics.height(), style->pixelMetric(QStyle::PM_IndicatorHeight)) + 4;
     chkKeywords->setGridSize(QSize(width, height));
+    chkKeywords->setMinimumWidth(2 * width + 2 * chkKeywords->frameWidth() +
+                                 style->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
 }
 
 void TfmUnitForm::SetKeywords(const QStringList& keywords) {
@@ -166,6 +166,7 @@ void TfmUnitForm::SetKeywords(const QStringList& keywords) {
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
+    LayOutKeywords();
     loading_ = false;
 }
 

@@ -66,9 +66,6 @@ private:
     QLineEdit* eRule_To;
     std::string categoryType_;
     bool loading_ = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 } // namespace varnel
