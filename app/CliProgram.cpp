@@ -4,9 +4,9 @@
 #include "app/CliListing.h"
 #include "app/CliOptions.h"
 #include "app/CliValidate.h"
+#include "common/FileLocations.h"
 #include "common/FormatValue.h"
 #include "common/Messages.h"
-#include "common/ProgramFolder.h"
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 
@@ -26,11 +26,16 @@ const char* const Usage =
     "  varnel --validate [FILE] [--all]   list the problems of a units data file\n"
     "\n"
     "The target names one unit per unit of the quantity, in any order; a quantity of\n"
-    "one unit converts to any unit of its category.\n"
+    "one unit converts to any unit of its category, and units with the same base units\n"
+    "convert to each other (kW.h to J, lbf/in^2 to kPa).\n"
     "\n"
     "Options:\n";
 
 const char* const BatchLineSeparator = "->";
+
+// The units data a run leaves to the process exit. Held here, it stays
+// reachable: a leak checker sees it kept, not lost.
+TCliConverter* LeftToExit = nullptr;
 
 // Messages of the core become lines on standard error, marked with the
 // batch line they belong to, for as long as the run lasts.
@@ -79,7 +84,7 @@ void Report(std::ostream& err, const std::string& prefix, const std::string& mes
 std::filesystem::path DataFileOf(const TCliOptions& options) {
     if (!options.DataFile.empty())
         return options.DataFile;
-    return ProgramFolder() / "Varnel.unt";
+    return FindDataFile("Varnel.unt");
 }
 
 std::unique_ptr<TCliConverter> LoadConverter(const std::filesystem::path& file) {
@@ -178,7 +183,7 @@ int RunValidateOption(const TCliOptions& options, std::ostream& out, std::ostrea
 } // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, TModelAtEnd atEnd) {
     TMessageLines messages(err);
     TCliOptions options;
     if (!Attempt(err, "", [&] { options = ParseCliArguments(arguments); }))
@@ -193,6 +198,7 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     std::unique_ptr<TCliConverter> converter;
     if (!Attempt(err, "", [&] { converter = LoadConverter(DataFileOf(options)); }))
         return 1;
+    int status = 0;
     if (options.List) {
         const TCats& units = converter->Units();
         const bool listed = Attempt(err, "", [&] {
@@ -201,9 +207,13 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
             else
                 ListCategory(units, options.ListCategory, out);
         });
-        return listed ? 0 : 1;
+        status = listed ? 0 : 1;
+    } else {
+        status = RunConversion(*converter, options, in, out, err, messages);
     }
-    return RunConversion(*converter, options, in, out, err, messages);
+    if (atEnd == TModelAtEnd::LeaveToExit)
+        LeftToExit = converter.release();
+    return status;
 }
 
 } // namespace varnel::cli

@@ -1,8 +1,8 @@
 #include "ui/window/MainWindow.h"
 
 #include "common/Exception.h"
+#include "common/FileLocations.h"
 #include "common/HelpTopics.h"
-#include "common/ProgramFolder.h"
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 #include "convert/Convert.h"
@@ -116,7 +116,7 @@ void TfrmUnitsConvert::FormCreate() {
             return frmUnitEdit->FileName;
         });
 
-    SetHelpFolder(ProgramFolder() / "help");
+    SetHelpFolder(FindDataFile("help"));
     if (!HasXmlImplementation(XmlImplementationName))
         ShowInfoMessage("MSXML component is missing");
     SetupConverter();
@@ -230,7 +230,7 @@ std::string TfrmUnitsConvert::UnitsDataPath() {
     const std::string named = GetOptions().UnitFile;
     if (FileExists(named))
         return named;
-    return (ProgramFolder() / "Varnel.unt").string();
+    return FindDataFile("Varnel.unt").string();
 }
 
 void TfrmUnitsConvert::SetupConverter() {
@@ -278,18 +278,17 @@ void TfrmUnitsConvert::SetupConverter() {
 }
 
 void TfrmUnitsConvert::LoadEngines(const std::string& text) {
-    {
-        // Malformed text would leave both engines empty: refuse it first.
-        TXmlDocument probe;
-        probe.LoadFromText(text);
-    }
+    // Malformed text would leave both engines empty: refuse it first. Both
+    // engines then read the one parsed model.
+    auto document = std::make_shared<TXmlDocument>();
+    document->LoadFromText(text);
     try {
-        iCnv->LoadFromText(text);
-        oCnv->LoadFromText(text);
+        iCnv->LoadFromDocument(std::move(document));
+        oCnv->ShareModel(*iCnv);
     } catch (...) {
         if (!loadedText_.empty()) {
             iCnv->LoadFromText(loadedText_);
-            oCnv->LoadFromText(loadedText_);
+            oCnv->ShareModel(*iCnv);
         }
         throw;
     }
