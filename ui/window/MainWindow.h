@@ -28,6 +28,7 @@ class TfmUnitOptions;
 class TfrmOptCont;
 class TfrmProgressMsg;
 class TfrmUnitEdit;
+class TTrayIcon;
 
 // The converter's main window: the value line above five pages (or, in the
 // integrated mode, one combined view), the button strip and the status bar.
@@ -62,6 +63,7 @@ public:
     TfmUnitOptions* Options() const { return fmUnitOptions; }
     TfrmOptCont* OptionsWindow() const { return frmOptCont; }
     TfrmUnitEdit* UnitEditor() const { return frmUnitEdit; }
+    TTrayIcon* TrayIcon() const { return TrayIcon1; }
     int PrevPageIndex = 0;
 
 public slots:
@@ -77,6 +79,8 @@ public slots:
 signals:
     // Emitted once, after the window was first shown.
     void FirstShown();
+    // The window was closed and has written its size.
+    void Closed();
 
 protected:
     bool event(QEvent* event) override;
@@ -92,6 +96,7 @@ private:
     void SetupConverter();
     void FillUnitSymbols();
     void LoadEngines(const std::string& text);
+    std::string LoadUnitsAtStart(const std::string& path);
     void SetActivePage(int index);
     void LayOutMultiTab();
     void LayOutIntegrated();
@@ -129,6 +134,7 @@ private:
     TfrmOptCont* frmOptCont = nullptr;
     TfrmProgressMsg* frmProgressMsg = nullptr;
     TfrmUnitEdit* frmUnitEdit = nullptr;
+    TTrayIcon* TrayIcon1 = nullptr;
 };
 
 } // namespace varnel
