@@ -2,6 +2,8 @@
 
 #include "common/TextUtil.h"
 
+#include <utility>
+
 namespace varnel::cli {
 
 namespace {
@@ -13,9 +15,10 @@ std::string WrittenFactor(const TDim& dim) {
 
 // A factor of a compound category's unit keeps nothing of it, so its name
 // comes from the notation.
-std::string CompoundUnitError(const TConvert& engine, const std::string& notation, int index) {
+std::string CompoundUnitError(const TConvert& engine, const std::string& notation, int index,
+                              TMessages& messages) {
     TUnitEntries entries;
-    ParseUnits(notation, entries);
+    ParseUnits(notation, entries, messages);
     const std::string symbol =
         index < static_cast<int>(entries.size()) ? entries[static_cast<size_t>(index)].Symbol : "";
     int cat = -1;
@@ -39,9 +42,24 @@ std::string TargetUnits(std::string_view target) {
 TCliConverter::TCliConverter(std::string_view unitsDataText) {
     source_.SetKeepValue(true);
     target_.SetKeepValue(false);
-    source_.LoadFromText(unitsDataText);
-    if (source_.Root())
-        target_.LoadFromText(unitsDataText);
+    TConvert* loading = &source_;
+    try {
+        AppendMessages(messages_, source_.LoadFromText(unitsDataText));
+        loading = &target_;
+        if (source_.Root())
+            AppendMessages(messages_, target_.LoadFromText(unitsDataText));
+    } catch (const Exception& e) {
+        // Nobody can take the messages of a converter that is not made: they
+        // go before the error that stopped the load.
+        std::string text;
+        for (const std::string& message : loading->LoadMessages())
+            text += message + "\n";
+        throw Exception(text + e.Message());
+    }
+}
+
+TMessages TCliConverter::TakeMessages() {
+    return std::exchange(messages_, {});
 }
 
 std::string TCliConverter::Convert(std::string_view quantity, std::string_view target) {
@@ -60,7 +78,7 @@ std::string TCliConverter::ConvertByFactors(std::string_view quantity,
                                             const std::string& targetUnits) {
     SetSource(quantity);
     std::vector<TWantedUnit> wanted = WantedUnits(targetUnits);
-    target_.SetText(quantity);
+    AppendMessages(messages_, target_.SetText(quantity));
     std::vector<int> unitIndices;
     for (int i = 0; i < target_.DimCount(); ++i)
         unitIndices.push_back(MatchFactor(*target_.Dims(i), wanted));
@@ -73,7 +91,7 @@ std::string TCliConverter::ConvertByFactors(std::string_view quantity,
 }
 
 bool TCliConverter::ConvertsAsOneUnit(std::string_view quantity, const std::string& targetUnits) {
-    target_.SetText(quantity);
+    AppendMessages(messages_, target_.SetText(quantity));
     std::string sourceUnits = target_.GetText();
     if (!target_.UnitsValid() || !TextInBrackets(sourceUnits))
         return false;
@@ -85,7 +103,7 @@ bool TCliConverter::ConvertsAsOneUnit(std::string_view quantity, const std::stri
     if (!target_.LookUpUnit(sourceUnits, sourceCat, unit) ||
         !target_.LookUpUnit(targetUnits, targetCat, unit) || sourceCat != targetCat)
         return false;
-    return target_.ConvertTo(targetUnits);
+    return target_.ConvertTo(targetUnits, messages_);
 }
 
 // The engine writes nothing back for a unit of a compound category written
@@ -102,14 +120,14 @@ void TCliConverter::SetSource(std::string_view quantity) {
     std::string units(quantity);
     if (!TextInBrackets(units))
         throw ECliError("Write the units of the quantity in brackets, for example 36 [km/h].");
-    source_.SetText(quantity);
+    AppendMessages(messages_, source_.SetText(quantity));
     if (!source_.UnitsValid())
-        throw ECliError(""); // the engine has shown why
+        throw ECliError(""); // the engine's messages say why
     CheckConvertible(source_, units);
 }
 
 std::vector<TCliConverter::TWantedUnit> TCliConverter::WantedUnits(const std::string& targetUnits) {
-    target_.SetText("1 [" + targetUnits + "]");
+    AppendMessages(messages_, target_.SetText("1 [" + targetUnits + "]"));
     if (!target_.UnitsValid())
         throw ECliError("");
     CheckConvertible(target_, targetUnits);
@@ -128,7 +146,7 @@ void TCliConverter::CheckConvertible(const TConvert& engine, const std::string& 
         if (!dim.UnknownSymbol().empty())
             throw ECliError("Unknown unit " + dim.UnknownSymbol() + ".");
         if (!dim.Node())
-            throw ECliError(CompoundUnitError(engine, notation, i));
+            throw ECliError(CompoundUnitError(engine, notation, i, messages_));
         if (!dim.CanConvert())
             throw ECliError("The rule-based unit " + WrittenFactor(dim) +
                             " converts only alone, not as a factor.");

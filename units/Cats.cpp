@@ -1,7 +1,6 @@
 #include "units/Cats.h"
 
 #include "common/Exception.h"
-#include "common/Messages.h"
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 #include "units/UnitNotation.h"
@@ -20,19 +19,21 @@ TCats::TCats(const std::filesystem::path& fileName) {
 
 TCats::~TCats() = default;
 
-void TCats::LoadFromText(std::string_view text) {
+TMessages TCats::LoadFromText(std::string_view text) {
     Clear();
+    loadMessages_.clear();
     try {
         doc_.LoadFromText(text);
     } catch (const EXmlParseError& e) {
-        ShowMessage(e.Message());
-        return;
+        loadMessages_.push_back(e.Message());
+        return loadMessages_;
     }
     // The parse replaced the document, so the previous Root is gone with it.
     root_ = {};
     root_ = UnitsDataOf(doc_);
     LoadCategories();
     LinkSupplementalCategories();
+    return loadMessages_;
 }
 
 void TCats::Clear() {
@@ -100,7 +101,7 @@ void TCats::LinkSupplementalCategory(TCat& cat) {
     if (core == -1)
         throw Exception("No known units in sup. category(1)");
     TUnitEntries entries;
-    if (!ParseUnits(cat.Units()[core]->Symbol(), entries))
+    if (!ParseUnits(cat.Units()[core]->Symbol(), entries, loadMessages_))
         throw Exception("No known units in sup. category(2)");
     if (entries.size() != 1)
         throw Exception("No units in sup. category");

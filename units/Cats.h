@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Messages.h"
 #include "units/Cat.h"
 #include "units/UnitList.h"
 #include "units/UnitsData.h"
@@ -25,9 +26,10 @@ public:
     TCats(const TCats&) = delete;
     TCats& operator=(const TCats&) = delete;
 
-    // Malformed XML is shown as a message and leaves the model empty with
-    // Root unchanged; every other error goes to the caller.
-    virtual void LoadFromText(std::string_view text);
+    // Malformed XML comes back as a message and leaves the model empty with
+    // Root unchanged; every other error goes to the caller. Returns
+    // LoadMessages.
+    virtual TMessages LoadFromText(std::string_view text);
     // Frees every category; the document and Root stay.
     virtual void Clear();
 
@@ -47,6 +49,8 @@ public:
     // The `UnitsData` binding of the last load that parsed; without element
     // before that.
     const TXMLUnitsDataType& Root() const { return root_; }
+    // What the last load had to say, also when it raised an error.
+    const TMessages& LoadMessages() const { return loadMessages_; }
 
 private:
     void LoadCategories();
@@ -57,6 +61,7 @@ private:
     TXMLUnitsDataType root_;
     std::vector<std::unique_ptr<TCat>> cats_;
     TUnitList allUnits_;
+    TMessages loadMessages_;
 };
 
 } // namespace varnel

@@ -205,7 +205,7 @@ TTokenRec NextToken(std::u32string_view t, size_t& i) {
     return SingleCharToken(t, i, tkOther);
 }
 
-int SplitCodePoints(std::u32string_view text, std::vector<TTokenRec>& tokens) {
+int SplitCodePoints(std::u32string_view text, std::vector<TTokenRec>& tokens, TMessages& messages) {
     tokens.clear();
     tokens.reserve(16);
     const std::u32string t = DropBlankPairs(std::u32string(text) + U' ');
@@ -216,7 +216,7 @@ int SplitCodePoints(std::u32string_view text, std::vector<TTokenRec>& tokens) {
             continue;
         }
         if (tokens.size() == MaxTokens) {
-            ShowMessage(TooManyTokens);
+            messages.push_back(TooManyTokens);
             break;
         }
         const int startPos = static_cast<int>(i) + 1;
@@ -254,8 +254,8 @@ double RoundHalfToEven(double x) {
 // Walks the tokens of a notation, adding one entry per symbol.
 class NotationWalk {
 public:
-    NotationWalk(const std::vector<TTokenRec>& tokens, TUnitEntries& list)
-        : tokens_(tokens), list_(list) {}
+    NotationWalk(const std::vector<TTokenRec>& tokens, TUnitEntries& list, TMessages& messages)
+        : tokens_(tokens), list_(list), messages_(messages) {}
 
     bool Run() {
         while (i_ < tokens_.size()) {
@@ -290,7 +290,7 @@ private:
             ++i_;
             return Step::Next;
         }
-        ShowMessage(WrongUnitsFormat);
+        messages_.push_back(WrongUnitsFormat);
         return Step::Refuse;
     }
 
@@ -312,19 +312,19 @@ private:
         return Step::Next;
     }
 
-    static bool ReadDegree(const TTokenRec& token, int32_t& degree) {
+    bool ReadDegree(const TTokenRec& token, int32_t& degree) {
         if (token.TokenKind != tkNumber) {
-            ShowMessage(WrongDegreeNumber);
+            messages_.push_back(WrongDegreeNumber);
             return false;
         }
         const double rounded = RoundHalfToEven(token.TokenValue);
         if (rounded < 1) {
-            ShowMessage(OnlyPositiveDegrees + token.TokenText);
+            messages_.push_back(OnlyPositiveDegrees + token.TokenText);
             return false;
         }
         // A degree the factor cannot hold is no degree at all.
         if (rounded > std::numeric_limits<int32_t>::max()) {
-            ShowMessage(WrongDegreeNumber);
+            messages_.push_back(WrongDegreeNumber);
             return false;
         }
         degree = static_cast<int32_t>(rounded);
@@ -335,12 +335,12 @@ private:
         const std::string op = Trim(tokens_[i_].TokenText);
         if (op == "/") {
             if (afterSlash_) {
-                ShowMessage(OnlyOneSlash);
+                messages_.push_back(OnlyOneSlash);
                 return Step::Refuse;
             }
             afterSlash_ = true;
         } else if (op != ".") {
-            ShowMessage(OnlyDotAndSlash);
+            messages_.push_back(OnlyDotAndSlash);
             return Step::Refuse;
         }
         ++i_;
@@ -349,6 +349,7 @@ private:
 
     const std::vector<TTokenRec>& tokens_;
     TUnitEntries& list_;
+    TMessages& messages_;
     size_t i_ = 0;
     bool afterSlash_ = false;
 };
@@ -378,20 +379,20 @@ bool ReadInteger(std::string_view text, int32_t& value) {
 
 } // namespace
 
-int SplitTokens(std::string_view text, std::vector<TTokenRec>& tokens) {
-    return SplitCodePoints(Decode(text), tokens);
+int SplitTokens(std::string_view text, std::vector<TTokenRec>& tokens, TMessages& messages) {
+    return SplitCodePoints(Decode(text), tokens, messages);
 }
 
-bool ParseUnits(std::string_view text, TUnitEntries& list) {
+bool ParseUnits(std::string_view text, TUnitEntries& list, TMessages& messages) {
     list.clear();
     std::vector<TTokenRec> tokens;
     {
         ExtraLettersScope extraLetters;
-        SplitCodePoints(WithPlainPowers(text), tokens);
+        SplitCodePoints(WithPlainPowers(text), tokens, messages);
     }
     if (Trim(text) == "1")
         return true;
-    return NotationWalk(tokens, list).Run();
+    return NotationWalk(tokens, list, messages).Run();
 }
 
 std::string UnitListToText(const TUnitEntries& list) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Messages.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -23,8 +25,8 @@ using TUnitEntries = std::vector<TUnitRec>;
 enum TTokenKind : uint8_t { tkOther = 0, tkNumber = 1, tkWord = 2, tkOperator = 3 };
 
 struct TTokenRec {
-    int StartPos = 0;    // 1-based position of the first character, in code points
-    int TokenLength = 0; // length of TokenText, in code points
+    int StartPos = 0;      // 1-based position of the first character, in code points
+    int TokenLength = 0;   // length of TokenText, in code points
     std::string TokenText; // at most 20 characters
     double TokenValue = 0;
     TTokenKind TokenKind = tkOther;
@@ -32,11 +34,12 @@ struct TTokenRec {
 
 constexpr int MaxTokens = 100;
 
-int SplitTokens(std::string_view text, std::vector<TTokenRec>& tokens);
+// More than MaxTokens tokens add a message and keep the first MaxTokens.
+int SplitTokens(std::string_view text, std::vector<TTokenRec>& tokens, TMessages& messages);
 
-// True when text is a valid unit notation; on false a message box has been
-// shown and `list` keeps the entries read before the fault.
-bool ParseUnits(std::string_view text, TUnitEntries& list);
+// True when text is a valid unit notation; on false the reason has been added
+// to `messages` and `list` keeps the entries read before the fault.
+bool ParseUnits(std::string_view text, TUnitEntries& list, TMessages& messages);
 
 std::string UnitListToText(const TUnitEntries& list);
 std::string BaseExponentsToText(const std::array<int32_t, 7>& exponents);

@@ -4,9 +4,10 @@
 #include "common/TextUtil.h"
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/StdText.h"
-#include "ui/valueline/SingleRichEdit.h"
 #include "ui/pages/UnitModule.h"
+#include "ui/valueline/SingleRichEdit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -75,6 +76,22 @@ public:
         painter->restore();
     }
 };
+
+// The abbreviations applied or reverted; what the parser says about the
+// units is shown right away.
+std::string AbbrevsApplied(const QString& text) {
+    TMessages messages;
+    std::string result = ApplyAbbrevs(StdText(text), messages);
+    ShowCoreMessages(messages);
+    return result;
+}
+
+std::string AbbrevsReverted(const QString& text) {
+    TMessages messages;
+    std::string result = RevertAbbrevs(StdText(text), messages);
+    ShowCoreMessages(messages);
+    return result;
+}
 
 } // namespace
 
@@ -188,7 +205,7 @@ QString TfmIO::GetSource() const {
     const QString units = Cells(1, 1);
     if (units.trimmed().isEmpty())
         return line + "[]";
-    return Text(RevertAbbrevs(StdText(line + " " + units)));
+    return Text(AbbrevsReverted(line + " " + units));
 }
 
 void TfmIO::SetSource(const QString& text) {
@@ -208,7 +225,7 @@ void TfmIO::SetSource(const QString& text) {
         return;
     }
     const QString units = text.mid(bracket).trimmed().left(UnitsPartLimit);
-    std::string written = ApplyAbbrevs(StdText("1 " + units));
+    std::string written = AbbrevsApplied("1 " + units);
     const bool bracketed = TextInBrackets(written);
     SetCell(1, 1, bracketed ? "[" + Text(written) + "]" : QString("[]"));
     reSource->SetText(text.left(bracket).trimmed());
@@ -219,11 +236,11 @@ QString TfmIO::GetTarget() const {
     // An empty target stays empty rather than reading as " []".
     if (target.trimmed().isEmpty())
         return QString();
-    return Text(RevertAbbrevs(StdText(target)));
+    return Text(AbbrevsReverted(target));
 }
 
 void TfmIO::SetTarget(const QString& text) {
-    QString target = Text(ApplyAbbrevs(StdText(text)));
+    QString target = Text(AbbrevsApplied(text));
     if (SourceValueBlank()) {
         const qsizetype nan = target.indexOf("NaN", 0, Qt::CaseInsensitive);
         if (nan >= 0)
@@ -244,7 +261,9 @@ bool TfmIO::TargetEmpty() const {
 }
 
 void TfmIO::GetDim(int side, TDimRec& dim) const {
-    StrToDimRec(StdText(side == 0 ? GetSource() : GetTarget()), dim);
+    TMessages messages;
+    StrToDimRec(StdText(side == 0 ? GetSource() : GetTarget()), dim, messages);
+    ShowCoreMessages(messages);
 }
 
 void TfmIO::SetDim(int side, const TDimRec& dim) {
@@ -267,7 +286,7 @@ void TfmIO::SetEditMode(bool on) {
     if (on) {
         reSource->SetBackground(EditModeColour);
         SetTarget(QString());
-        QString units = Text(Trim(RevertAbbrevs(StdText(Cells(1, 1)))));
+        QString units = Text(Trim(AbbrevsReverted(Cells(1, 1))));
         if (units.isEmpty())
             units = "[]";
         reSource->SetText(reSource->Text() + " " + units);

@@ -13,16 +13,16 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/ProgressMsg.h"
 #include "ui/common/StdText.h"
-#include "ui/pages/AllUnitsPage.h"
-#include "ui/pages/BasePage.h"
-#include "ui/valueline/FrameIO.h"
 #include "ui/integrated/IntegConv.h"
 #include "ui/log/LogPage.h"
-#include "ui/pages/SimplePage.h"
-#include "ui/valueline/UnitSymbols.h"
 #include "ui/options/OptCont.h"
 #include "ui/options/UnitOptions.h"
 #include "ui/options/WindowSizeFile.h"
+#include "ui/pages/AllUnitsPage.h"
+#include "ui/pages/BasePage.h"
+#include "ui/pages/SimplePage.h"
+#include "ui/valueline/FrameIO.h"
+#include "ui/valueline/UnitSymbols.h"
 #include "units/Validation.h"
 #include "units/XmlDocument.h"
 
@@ -275,13 +275,16 @@ void TfrmUnitsConvert::LoadEngines(const std::string& text) {
         TXmlDocument probe;
         probe.LoadFromText(text);
     }
+    TConvert* loading = iCnv.get();
     try {
-        iCnv->LoadFromText(text);
-        oCnv->LoadFromText(text);
+        ShowCoreMessages(loading->LoadFromText(text));
+        loading = oCnv.get();
+        ShowCoreMessages(loading->LoadFromText(text));
     } catch (...) {
+        ShowCoreMessages(loading->LoadMessages());
         if (!loadedText_.empty()) {
-            iCnv->LoadFromText(loadedText_);
-            oCnv->LoadFromText(loadedText_);
+            ShowCoreMessages(iCnv->LoadFromText(loadedText_));
+            ShowCoreMessages(oCnv->LoadFromText(loadedText_));
         }
         throw;
     }
@@ -297,10 +300,12 @@ void TfrmUnitsConvert::ValidateOnRequest(const QStringList& arguments) {
         if (argument.toLower() != "-vld")
             continue;
         TValidationErrors errors;
+        TMessages messages;
         {
             TBusyCursor busy;
-            ValidateUnitsData(iCnv->Root(), errors, true, frmProgressMsg);
+            ValidateUnitsData(iCnv->Root(), errors, true, messages, frmProgressMsg);
         }
+        ShowCoreMessages(messages);
         if (!errors.empty())
             ShowInfoMessage("Errors in Units data file:\n\n Enter Units Editor and\n run Validate "
                             "for more details.");
@@ -424,7 +429,7 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
     };
     if (newKind == pkAllUnits && GetOptions().PromptB4Delete) {
         const std::string source = fmIO->GetSource().toStdString();
-        oCnv->SetText(source);
+        ShowCoreMessages(oCnv->SetText(source));
         std::string unit = source;
         TextInBrackets(unit);
         int catIndex = -1;

@@ -4,9 +4,9 @@
 #include "common/ProgramFolder.h"
 #include "engine/GlobalParser.h"
 #include "ui/common/MessageBoxes.h"
-#include "ui/window/SingleInstance.h"
 #include "ui/common/VarnelApplication.h"
 #include "ui/window/MainWindow.h"
+#include "ui/window/SingleInstance.h"
 
 #include <QLocale>
 #include <QTimer>
@@ -56,7 +56,6 @@ int RunConverter(int argc, char** argv) {
     }
 
     QApplication::setApplicationName("Varnel Units Converter");
-    InstallCoreMessageSink();
     TfrmUnitsConvert window;
     if (!window.UnitsLoaded())
         return 1;
