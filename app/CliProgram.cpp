@@ -26,7 +26,8 @@ const char* const Usage =
     "  varnel --validate [FILE] [--all]   list the problems of a units data file\n"
     "\n"
     "The target names one unit per unit of the quantity, in any order; a quantity of\n"
-    "one unit converts to any unit of its category.\n"
+    "one unit converts to any unit of its category, and units with the same base units\n"
+    "convert to each other (kW.h to J, lbf/in^2 to kPa).\n"
     "\n"
     "Options:\n";
 

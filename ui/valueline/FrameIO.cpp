@@ -131,6 +131,8 @@ void TfmIO::CreateGrid() {
     sgIO = new QTableWidget(RowCount, ColumnCount, this);
     sgIO->setObjectName("sgIO");
     sgIO->horizontalHeader()->hide();
+    // The hidden header would otherwise keep a font-dependent minimum width.
+    sgIO->horizontalHeader()->setMinimumSectionSize(0);
     sgIO->verticalHeader()->hide();
     sgIO->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sgIO->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
