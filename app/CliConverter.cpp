@@ -7,32 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include <utility>
-
 namespace varnel::cli {
 
 namespace {
-
-// The engine's messages about one way of converting wait until it is known
-// which way gives the answer: a refusal the next way mends says nothing.
-class TMessageHold {
-public:
-    TMessageHold()
-        : previous_(SetMessageSink([this](const std::string& text) { held_.push_back(text); })) {}
-    ~TMessageHold() {
-        SetMessageSink(std::move(previous_));
-        for (const std::string& text : held_)
-            ShowMessage(text);
-    }
-    TMessageHold(const TMessageHold&) = delete;
-    TMessageHold& operator=(const TMessageHold&) = delete;
-
-    void Drop() { held_.clear(); }
-
-private:
-    MessageSink previous_;
-    std::vector<std::string> held_;
-};
 
 // A factor as the user wrote it: "km", "1/h", "m^2".
 std::string WrittenFactor(const TDim& dim) {
@@ -90,7 +67,11 @@ TMessages TCliConverter::TakeMessages() {
 
 std::string TCliConverter::Convert(std::string_view quantity, std::string_view target) {
     const std::string targetUnits = TargetUnits(target);
-    TMessageHold messages;
+    // The engine's messages about one way of converting count only when it
+    // is known which way gives the answer: a refusal the next way mends says
+    // nothing.
+    const size_t heldFrom = messages_.size();
+    auto dropHeld = [this, heldFrom] { messages_.resize(heldFrom); };
     try {
         return ConvertByFactors(quantity, targetUnits);
     } catch (const ECliError& e) {
@@ -99,14 +80,14 @@ std::string TCliConverter::Convert(std::string_view quantity, std::string_view t
             return OneUnitResult(targetUnits);
         const TCompatibleResult compatible = ThroughBaseUnits(quantity, targetUnits);
         if (compatible.Converted) {
-            messages.Drop();
+            dropHeld();
             return compatible.Text;
         }
         // Between units of the base quantities (length, time, mass) the
         // factor by factor answer already names what is missing; a derived
         // unit needs its base units spelled out.
         if (!compatible.Error.empty() && compatible.Derived) {
-            messages.Drop();
+            dropHeld();
             throw ECliError(compatible.Error);
         }
         throw;

@@ -503,8 +503,8 @@ TEST_F(ShippedConversionTest, RuleToRuleIsRoundedOnceForDisplay) {
         {"-40 [degF]", "degC", "-40 [degC]"},
     };
     for (const auto& row : rows) {
-        engine.SetText(row.quantity);
-        ASSERT_TRUE(engine.ConvertTo(row.target)) << row.quantity;
+        AppendMessages(messages, engine.SetText(row.quantity));
+        ASSERT_TRUE(engine.ConvertTo(row.target, messages)) << row.quantity;
         EXPECT_EQ(engine.GetText(), row.expected) << row.quantity;
     }
 }
@@ -515,11 +515,11 @@ TEST_F(ShippedConversionTest, CelsiusAndFahrenheitAgreeWithTheFormula) {
     for (int i = 0; i < 300; ++i) {
         const double c = celsius(random);
         const double f = c * 9 / 5 + 32;
-        engine.SetText(Quantity(c, "degC"));
-        ASSERT_TRUE(engine.ConvertTo("degF"));
+        AppendMessages(messages, engine.SetText(Quantity(c, "degC")));
+        ASSERT_TRUE(engine.ConvertTo("degF", messages));
         EXPECT_EQ(FormatValue(engine.Number()), FormatValue(f)) << Quantity(c, "degC");
-        engine.SetText(Quantity(f, "degF"));
-        ASSERT_TRUE(engine.ConvertTo("degC"));
+        AppendMessages(messages, engine.SetText(Quantity(f, "degF")));
+        ASSERT_TRUE(engine.ConvertTo("degC", messages));
         EXPECT_EQ(FormatValue(engine.Number()), FormatValue(c)) << Quantity(f, "degF");
     }
 }
