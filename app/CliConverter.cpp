@@ -45,17 +45,15 @@ std::string TargetUnits(std::string_view target) {
 TCliConverter::TCliConverter(std::string_view unitsDataText) {
     source_.SetKeepValue(true);
     target_.SetKeepValue(false);
-    TConvert* loading = &source_;
     try {
         AppendMessages(messages_, source_.LoadFromText(unitsDataText));
-        loading = &target_;
         if (source_.Root())
-            AppendMessages(messages_, target_.LoadFromText(unitsDataText));
+            target_.ShareModel(source_);
     } catch (const Exception& e) {
         // Nobody can take the messages of a converter that is not made: they
         // go before the error that stopped the load.
         std::string text;
-        for (const std::string& message : loading->LoadMessages())
+        for (const std::string& message : source_.LoadMessages())
             text += message + "\n";
         throw Exception(text + e.Message());
     }

@@ -4,9 +4,9 @@
 #include "app/CliListing.h"
 #include "app/CliOptions.h"
 #include "app/CliValidate.h"
+#include "common/FileLocations.h"
 #include "common/FormatValue.h"
 #include "common/Messages.h"
-#include "common/ProgramFolder.h"
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 
@@ -32,6 +32,10 @@ const char* const Usage =
     "Options:\n";
 
 const char* const BatchLineSeparator = "->";
+
+// The units data a run leaves to the process exit. Held here, it stays
+// reachable: a leak checker sees it kept, not lost.
+TCliConverter* LeftToExit = nullptr;
 
 class TPrecisionScope {
 public:
@@ -67,7 +71,7 @@ void ReportAll(std::ostream& err, const std::string& prefix, const TMessages& me
 std::filesystem::path DataFileOf(const TCliOptions& options) {
     if (!options.DataFile.empty())
         return options.DataFile;
-    return ProgramFolder() / "Varnel.unt";
+    return FindDataFile("Varnel.unt");
 }
 
 std::unique_ptr<TCliConverter> LoadConverter(const std::filesystem::path& file, std::ostream& err) {
@@ -184,7 +188,7 @@ int RunValidateOption(const TCliOptions& options, std::ostream& out, std::ostrea
 } // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, TModelAtEnd atEnd) {
     TCliOptions options;
     if (!Attempt(err, "", [&] { options = ParseCliArguments(arguments); }))
         return 1;
@@ -198,6 +202,7 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     std::unique_ptr<TCliConverter> converter;
     if (!Attempt(err, "", [&] { converter = LoadConverter(DataFileOf(options), err); }))
         return 1;
+    int status = 0;
     if (options.List) {
         const TCats& units = converter->Units();
         const bool listed = Attempt(err, "", [&] {
@@ -206,9 +211,13 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
             else
                 ListCategory(units, options.ListCategory, out);
         });
-        return listed ? 0 : 1;
+        status = listed ? 0 : 1;
+    } else {
+        status = RunConversion(*converter, options, in, out, err);
     }
-    return RunConversion(*converter, options, in, out, err);
+    if (atEnd == TModelAtEnd::LeaveToExit)
+        LeftToExit = converter.release();
+    return status;
 }
 
 } // namespace varnel::cli

@@ -1,7 +1,7 @@
 #include "ui/window/ProgramStart.h"
 
 #include "common/AbbrevList.h"
-#include "common/ProgramFolder.h"
+#include "common/FileLocations.h"
 #include "engine/GlobalParser.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/VarnelApplication.h"
@@ -39,7 +39,7 @@ void FixNumberFormat() {
 // and the abbreviations of unit symbols.
 void PrepareSharedHelpers() {
     GlobalParser();
-    LoadAbbrevList(ProgramFolder() / "abrv.lst");
+    LoadAbbrevList(FindDataFile("abrv.lst"));
 }
 
 } // namespace
