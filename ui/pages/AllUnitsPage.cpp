@@ -177,7 +177,7 @@ void TfmAllUnits::CreateDimentionsPanel() {
     sourceLayout->addWidget(tbarDegree);
     sourceLayout->addWidget(sgSource, 1);
 
-    gbTarget = new QGroupBox(" Target Dimention ", pnlDimentions);
+    gbTarget = new QGroupBox(" Target Dimension ", pnlDimentions);
     gbTarget->setObjectName("gbTarget");
     sgTarget = new TUnitGrid(117, 65, gbTarget);
     sgTarget->setObjectName("sgTarget");
@@ -210,7 +210,7 @@ QToolButton* TfmAllUnits::AddToolButton(QWidget* bar, const char* name, const QS
 void TfmAllUnits::SetComposeMode(bool on) {
     gbTarget->setVisible(!on);
     tbarDegree->setVisible(on);
-    gbSource->setTitle(on ? " Units to be included " : " Source Dimention ");
+    gbSource->setTitle(on ? " Units to be included " : " Source Dimension ");
     composeMode_ = on;
     pnlDimentionsResize();
 }
@@ -368,6 +368,7 @@ void TfmAllUnits::ConvertRows(int srcRow, int trgRow) {
         ShowCoreMessages(messages);
     }
     IO->SetTarget(Text(oCnv->GetText()));
+    IO->SetTargetValue(oCnv->Number());
 }
 
 void TfmAllUnits::Refresh() {
