@@ -16,6 +16,8 @@ class QWidget;
 
 namespace varnel {
 
+class TAboutUC;
+class TClickLabel;
 class TConvert;
 class TfmAllUnits;
 class TfmBase;
@@ -60,6 +62,7 @@ public:
     TfmUnitModule* Pages(int index) const;
     TfmUnitOptions* Options() const { return fmUnitOptions; }
     TfrmOptCont* OptionsWindow() const { return frmOptCont; }
+    TAboutUC* AboutBox() const { return AboutUC; }
     int PrevPageIndex = 0;
 
 public slots:
@@ -69,6 +72,7 @@ public slots:
     void btnHideClick();
     void btnOptAloneClick();
     void btnHelp2Click();
+    void imgAbout1Click();
     // A second start of the program: restored and brought to the front.
     void WakeUp();
 
@@ -85,6 +89,7 @@ protected:
 
 private:
     void FormCreate();
+    void CreateAboutBox();
     void CreatePages();
     void CreateButtonStrip();
     void SetupConverter();
@@ -117,7 +122,7 @@ private:
     TfmUnitLog* fmUnitLog = nullptr;
     std::array<TfmUnitModule*, PageCount> pages_{};
     QWidget* pnlApplication = nullptr;
-    QLabel* imgAbout2 = nullptr;
+    TClickLabel* imgAbout2 = nullptr;
     QPushButton* btnOptAlone = nullptr;
     QPushButton* btnCopy = nullptr;
     QPushButton* btnHide = nullptr;
@@ -126,6 +131,7 @@ private:
     TfmUnitOptions* fmUnitOptions = nullptr;
     TfrmOptCont* frmOptCont = nullptr;
     TfrmProgressMsg* frmProgressMsg = nullptr;
+    TAboutUC* AboutUC = nullptr;
 };
 
 } // namespace varnel
