@@ -95,13 +95,13 @@ std::filesystem::path LocalDescriptionFile() {
     return WritableDescriptionFile();
 }
 
-TDescriptionDefaults ConverterDescriptionDefaults() {
+TDescriptionDefaults ConverterDescriptionDefaults(int32_t ownVersion) {
     const std::string home = MakerAddress("/");
     return {
         {"Company_WebSite_URL", home},
         {"Contact_Email", MakerAddress("/survey/comment.html?sj=Kalto")},
         {"Program_Name", "Varnel Units Converter"},
-        {"Program_Version", std::to_string(varnel::OwnVersion())},
+        {"Program_Version", std::to_string(ownVersion)},
         {"Program_Release_Date", "11-04-2008"},
         {"Program_Type", "Freeware"},
         {"Program_Release_Status", "Major Update"},

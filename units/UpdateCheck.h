@@ -25,8 +25,9 @@ std::filesystem::path WritableDescriptionFile();
 std::filesystem::path LocalDescriptionFile();
 
 using TDescriptionDefaults = std::vector<std::pair<std::string, std::string>>;
-// The converter's built-in description values, in their order.
-TDescriptionDefaults ConverterDescriptionDefaults();
+// The converter's built-in description values, in their order, for a
+// program of that version.
+TDescriptionDefaults ConverterDescriptionDefaults(int32_t ownVersion);
 
 // The program description behind the About box and the monthly update check.
 // The local description's file time is the day before which no check runs; a

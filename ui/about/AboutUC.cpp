@@ -42,8 +42,8 @@ TAboutUC::TAboutUC(QWidget* owner, TDescriptionFetch* fetch) : TAboutBase(owner,
 }
 
 void TAboutUC::FormCreate() {
-    check_.Defaults = ConverterDescriptionDefaults();
     check_.OwnVersion = varnel::OwnVersion();
+    check_.Defaults = ConverterDescriptionDefaults(check_.OwnVersion);
     check_.WritableFile = WritableDescriptionFile();
     check_.LoadDescription(LocalDescriptionFile());
 
@@ -57,7 +57,6 @@ void TAboutUC::FormCreate() {
     layout->addWidget(Panel1, 1);
     layout->addWidget(middle_);
     layout->addWidget(sttBottom);
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
     setMinimumHeight(ShownHeight);
 }
 
