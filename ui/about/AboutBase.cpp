@@ -36,6 +36,9 @@ TAboutBase::TAboutBase(QWidget* owner, TDescriptionFetch* fetch)
     sttBottom->setAlignment(Qt::AlignCenter);
     sttBottom->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     sttBottom->setAutoFillBackground(true);
+    // A line's height also while it is blank, so the box keeps its size when
+    // an update is announced.
+    sttBottom->setMargin(sttBottom->fontMetrics().height() / 4);
     connect(sttBottom, &TClickLabel::Clicked, this, &TAboutBase::sttBottomClick);
 }
 

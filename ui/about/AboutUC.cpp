@@ -85,8 +85,9 @@ void TAboutUC::CreatePanel() {
     names->addStretch();
 
     auto* layout = new QHBoxLayout(Panel1);
-    layout->setContentsMargins(16, 12, 24, 12);
-    layout->setSpacing(16);
+    const int room = fontMetrics().height();
+    layout->setContentsMargins(room, room, room * 2, room);
+    layout->setSpacing(room);
     layout->addWidget(imgAbout1, 0, Qt::AlignVCenter);
     layout->addLayout(names, 1);
 
