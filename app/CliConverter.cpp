@@ -1,10 +1,36 @@
 #include "app/CliConverter.h"
 
+#include "common/Messages.h"
 #include "common/TextUtil.h"
+#include "convert/CompatibleUnits.h"
+
+#include <utility>
+#include <vector>
 
 namespace varnel::cli {
 
 namespace {
+
+// The engine's messages about one way of converting wait until it is known
+// which way gives the answer: a refusal the next way mends says nothing.
+class TMessageHold {
+public:
+    TMessageHold()
+        : previous_(SetMessageSink([this](const std::string& text) { held_.push_back(text); })) {}
+    ~TMessageHold() {
+        SetMessageSink(std::move(previous_));
+        for (const std::string& text : held_)
+            ShowMessage(text);
+    }
+    TMessageHold(const TMessageHold&) = delete;
+    TMessageHold& operator=(const TMessageHold&) = delete;
+
+    void Drop() { held_.clear(); }
+
+private:
+    MessageSink previous_;
+    std::vector<std::string> held_;
+};
 
 // A factor as the user wrote it: "km", "1/h", "m^2".
 std::string WrittenFactor(const TDim& dim) {
@@ -46,14 +72,36 @@ TCliConverter::TCliConverter(std::string_view unitsDataText) {
 
 std::string TCliConverter::Convert(std::string_view quantity, std::string_view target) {
     const std::string targetUnits = TargetUnits(target);
+    TMessageHold messages;
     try {
         return ConvertByFactors(quantity, targetUnits);
     } catch (const ECliError& e) {
         // One unit converts to any unit of its category, compound ones included.
         if (!e.Message().empty() && ConvertsAsOneUnit(quantity, targetUnits))
             return OneUnitResult(targetUnits);
+        const TCompatibleResult compatible = ThroughBaseUnits(quantity, targetUnits);
+        if (compatible.Converted) {
+            messages.Drop();
+            return compatible.Text;
+        }
+        // Between units of the base quantities (length, time, mass) the
+        // factor by factor answer already names what is missing; a derived
+        // unit needs its base units spelled out.
+        if (!compatible.Error.empty() && compatible.Derived) {
+            messages.Drop();
+            throw ECliError(compatible.Error);
+        }
         throw;
     }
+}
+
+TCompatibleResult TCliConverter::ThroughBaseUnits(std::string_view quantity,
+                                                  const std::string& targetUnits) const {
+    std::string sourceUnits(quantity);
+    if (!TextInBrackets(sourceUnits))
+        return {};
+    return TCompatibleUnits(target_).Convert(NumberBeforeBracket(quantity), sourceUnits,
+                                             targetUnits);
 }
 
 std::string TCliConverter::ConvertByFactors(std::string_view quantity,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Exception.h"
+#include "convert/CompatibleUnits.h"
 #include "convert/Convert.h"
 
 #include <string>
@@ -18,7 +19,8 @@ public:
 
 // Converts quantities as the converter window's Simple page does: the source
 // engine keeps the typed value, the target engine takes the source and
-// converts it factor by factor to the units the target names.
+// converts it factor by factor to the units the target names. Where that
+// cannot be done, units with the same base units still convert (kW.h to J).
 class TCliConverter {
 public:
     // Loads the units data into both engines; raises Exception when the text
@@ -42,6 +44,8 @@ private:
     };
 
     std::string ConvertByFactors(std::string_view quantity, const std::string& targetUnits);
+    TCompatibleResult ThroughBaseUnits(std::string_view quantity,
+                                       const std::string& targetUnits) const;
     bool ConvertsAsOneUnit(std::string_view quantity, const std::string& targetUnits);
     void SetSource(std::string_view quantity);
     std::vector<TWantedUnit> WantedUnits(const std::string& targetUnits);

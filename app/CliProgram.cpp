@@ -4,9 +4,9 @@
 #include "app/CliListing.h"
 #include "app/CliOptions.h"
 #include "app/CliValidate.h"
+#include "common/FileLocations.h"
 #include "common/FormatValue.h"
 #include "common/Messages.h"
-#include "common/ProgramFolder.h"
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 
@@ -26,7 +26,8 @@ const char* const Usage =
     "  varnel --validate [FILE] [--all]   list the problems of a units data file\n"
     "\n"
     "The target names one unit per unit of the quantity, in any order; a quantity of\n"
-    "one unit converts to any unit of its category.\n"
+    "one unit converts to any unit of its category, and units with the same base units\n"
+    "convert to each other (kW.h to J, lbf/in^2 to kPa).\n"
     "\n"
     "Options:\n";
 
@@ -79,7 +80,7 @@ void Report(std::ostream& err, const std::string& prefix, const std::string& mes
 std::filesystem::path DataFileOf(const TCliOptions& options) {
     if (!options.DataFile.empty())
         return options.DataFile;
-    return ProgramFolder() / "Varnel.unt";
+    return FindDataFile("Varnel.unt");
 }
 
 std::unique_ptr<TCliConverter> LoadConverter(const std::filesystem::path& file) {

@@ -1,5 +1,6 @@
 #include "common/Messages.h"
 #include "common/TextFile.h"
+#include "convert/CompatibleUnits.h"
 #include "convert/Convert.h"
 
 #include <benchmark/benchmark.h>
@@ -124,6 +125,20 @@ void BM_ConvertToOneUnit(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ConvertToOneUnit);
+
+// Units whose factors do not line up with the target's, through base units.
+void BM_CompatibleConversion(benchmark::State& state) {
+    auto engine = TargetEngine();
+    const TCompatibleUnits compatible(*engine);
+    if (compatible.Convert(1, "kW.h", "J").Text != "3600000 [J]") {
+        state.SkipWithError("the units data cannot convert kW.h to J");
+        return;
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(compatible.Convert(14.7, "lbf/in^2", "kPa"));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CompatibleConversion);
 
 // What the symbol index saves on each factor: the linear search reads every
 // unit's symbol up to the one it finds.

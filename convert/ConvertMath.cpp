@@ -1,11 +1,12 @@
 #include "convert/ConvertMath.h"
 
-#include "common/FormatValue.h"
 #include "common/TextUtil.h"
 #include "engine/GlobalParser.h"
 #include "engine/ParserMath.h"
 
+#include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -21,7 +22,12 @@ double DivideByFactor(double value, double factor) {
 }
 
 std::string RuleArgumentText(double value) {
-    std::string text = FormatValue(value);
+    // The shortest text that reads back as the same double: a rule sees the
+    // whole number, never the displayed one, so a conversion through the
+    // core unit is rounded once, at the end.
+    char digits[32];
+    const auto written = std::to_chars(std::begin(digits), std::end(digits), value);
+    std::string text(digits, written.ptr);
     // A bare minus sign would bind to its neighbours in the rule: "#^2" on -2
     // must square -2, not negate 2 squared.
     if (!text.empty() && text.front() == '-')

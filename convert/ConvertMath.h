@@ -16,8 +16,8 @@ double ScaleByPower(double value, double factor, int64_t exponent);
 double DivideByFactor(double value, double factor);
 
 // The rule (an expression in which "#" stands for the number) applied to a
-// value through GlobalParser. The number goes in with the precision of
-// FormatValue, in brackets when negative. NaN and infinities give NaN without
+// value through GlobalParser. The number goes in with every digit it has, in
+// brackets when negative. NaN and infinities give NaN without
 // evaluating the rule.
 double ApplyRule(std::string_view rule, double value);
 

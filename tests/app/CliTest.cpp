@@ -35,6 +35,11 @@ TEST(Cli, Conversions) {
          "5.399568 [kn]\n"},
         {"arrow in one argument", {"1 [mi] -> [km]"}, "1.609344 [km]\n"},
         {"nothing to convert", {"5 []", "[]"}, "5 []\n"},
+        {"compound unit written as one symbol to its factors",
+         {"1 [kn]", "[km/h]"},
+         "1.852 [km/h]\n"},
+        {"through base units", {"1 [kn.h]", "[km]"}, "1.852 [km]\n"},
+        {"engine refuses, base units agree", {"3 [ha.m]", "[m^3]"}, "30000 [m^3]\n"},
     };
     for (const auto& row : rows) {
         CliResult result = RunCli(Basic, row.arguments);
@@ -73,9 +78,9 @@ TEST(Cli, RefusedConversions) {
         {"rule unit among others",
          {"2 [\u00B0C/s]", "[K/min]"},
          "The rule-based unit \u00B0C converts only alone, not as a factor.\n"},
-        {"compound unit written as one symbol",
-         {"1 [kn]", "[km/h]"},
-         "Cannot convert kn, a unit of the compound category Speed, as a factor.\n"},
+        {"derived units of other base units",
+         {"1 [kn]", "[s]"},
+         "Not compatible: kn is m/s, s is s.\n"},
         {"no units",
          {"36", "[m]"},
          "Write the units of the quantity in brackets, for example 36 [km/h].\n"},
@@ -179,6 +184,8 @@ TEST(Cli, HelpNamesEveryOption) {
 
 TEST(Cli, DefaultDataFileLiesBesideTheProgram) {
     TempFolder folder;
+    // No copy in the user's own data folder may stand in.
+    setenv("XDG_DATA_HOME", (folder / "user").c_str(), 1);
     const auto program = folder / "varnel";
     std::filesystem::copy_file(VARNEL_CLI_PATH, program);
     CliResult result = RunProgram(program, {"1 [km]", "[m]"});

@@ -56,7 +56,10 @@ TEST_F(ConvertRulesTest, NumbersOfEverySignGoIntoTheRule) {
 
 TEST_F(ConvertRulesTest, NegativeNumbersGoInBrackets) {
     EXPECT_EQ(RuleArgumentText(-2), "(-2)");
-    EXPECT_EQ(RuleArgumentText(-1.5E-05), "(-1.5E-05)");
+    EXPECT_EQ(RuleArgumentText(-1.5E-05), "(-1.5e-05)");
+    EXPECT_EQ(RuleArgumentText(0.1), "0.1");
+    EXPECT_EQ(RuleArgumentText(1.0 / 3), "0.3333333333333333");
+    EXPECT_EQ(RuleArgumentText(2.5E+20), "2.5e+20");
     EXPECT_EQ(RuleArgumentText(2), "2");
     EXPECT_EQ(RuleArgumentText(0), "0");
     EXPECT_EQ(InCore("-40 [fahr]"), -40);
@@ -73,9 +76,9 @@ TEST_F(ConvertRulesTest, RuleFromConvertsOutOfTheCore) {
     EXPECT_DOUBLE_EQ(target.Number(), -40);
 }
 
-TEST_F(ConvertRulesTest, TheRuleSeesThePrecisionOfTheOptions) {
+TEST_F(ConvertRulesTest, TheRuleSeesTheWholeNumberWhateverThePrecision) {
     auto previous = SetPrecisionProvider([] { return 4; });
-    EXPECT_DOUBLE_EQ(InCore("1.23456 [neg]"), -1.235);
+    EXPECT_EQ(InCore("1.23456 [neg]"), -1.23456);
     EXPECT_DOUBLE_EQ(InCore("1.23456 [dbl]"), 2.46912);
     SetPrecisionProvider(previous);
 }

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -360,9 +361,8 @@ double RelativeError(double actual, double expected, double scale) {
 class ShippedConversionTest : public ::testing::Test {
 protected:
     ShippedConversionTest() : engine(test::ShippedDataPath("Varnel.unt")) {
-        // Rules see the number with the precision of the options; with 18
-        // digits a double goes in unchanged.
-        previousPrecision = SetPrecisionProvider([] { return 18; });
+        // The displayed precision must not reach the numbers rules see.
+        previousPrecision = SetPrecisionProvider([] { return DefaultPrecision; });
         engine.SetKeepValue(false);
     }
     ~ShippedConversionTest() override { SetPrecisionProvider(previousPrecision); }
@@ -487,6 +487,41 @@ TEST_F(ShippedConversionTest, EveryRuleTakesNumbersOfEveryForm) {
     }
     EXPECT_GE(rules, 20);
     EXPECT_TRUE(messages.Texts().empty());
+}
+
+// Rule to rule goes through the core unit; only the result is rounded, once.
+TEST_F(ShippedConversionTest, RuleToRuleIsRoundedOnceForDisplay) {
+    const struct {
+        const char* quantity;
+        const char* target;
+        const char* expected;
+    } rows[] = {
+        {"20.123456 [degC]", "degF", "68.22222 [degF]"},
+        {"1.23456 [degC]", "degRe", "0.987648 [degRe]"},
+        {"1 [mpg]", "mpg", "1 [mpg]"},
+        {"37 [mpg]", "mpg_UK", "44.43515 [mpg_UK]"},
+        {"-40 [degF]", "degC", "-40 [degC]"},
+    };
+    for (const auto& row : rows) {
+        engine.SetText(row.quantity);
+        ASSERT_TRUE(engine.ConvertTo(row.target)) << row.quantity;
+        EXPECT_EQ(engine.GetText(), row.expected) << row.quantity;
+    }
+}
+
+TEST_F(ShippedConversionTest, CelsiusAndFahrenheitAgreeWithTheFormula) {
+    std::mt19937_64 random(21);
+    std::uniform_real_distribution<double> celsius(-273.15, 5000);
+    for (int i = 0; i < 300; ++i) {
+        const double c = celsius(random);
+        const double f = c * 9 / 5 + 32;
+        engine.SetText(Quantity(c, "degC"));
+        ASSERT_TRUE(engine.ConvertTo("degF"));
+        EXPECT_EQ(FormatValue(engine.Number()), FormatValue(f)) << Quantity(c, "degC");
+        engine.SetText(Quantity(f, "degF"));
+        ASSERT_TRUE(engine.ConvertTo("degC"));
+        EXPECT_EQ(FormatValue(engine.Number()), FormatValue(c)) << Quantity(f, "degF");
+    }
 }
 
 TEST_F(ShippedConversionTest, ZeroOnAReciprocalScaleIsADivisionByZero) {

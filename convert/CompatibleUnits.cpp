@@ -1,0 +1,179 @@
+#include "convert/CompatibleUnits.h"
+
+#include "common/FormatValue.h"
+#include "common/Messages.h"
+#include "common/TextUtil.h"
+#include "convert/Convert.h"
+#include "convert/ConvertMath.h"
+#include "engine/ParserMath.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace varnel {
+
+namespace {
+
+// Supplemental and compound categories name units of other categories; data
+// that names itself in a circle stops here.
+constexpr int MaxDepth = 8;
+
+// Decomposing is a question, not a conversion: a notation the parser refuses
+// only means there is no answer.
+class TQuietMessages {
+public:
+    TQuietMessages() : previous_(SetMessageSink({})) {}
+    ~TQuietMessages() { SetMessageSink(std::move(previous_)); }
+    TQuietMessages(const TQuietMessages&) = delete;
+    TQuietMessages& operator=(const TQuietMessages&) = delete;
+
+private:
+    MessageSink previous_;
+};
+
+const TUnit* CoreUnitOf(const TCat& cat) {
+    return cat.Units()[cat.Units().IndexOfCore()];
+}
+
+int32_t BaseUnitCount(const TBaseExponents& exponents) {
+    int32_t count = 0;
+    for (int32_t e : exponents)
+        count += std::abs(e);
+    return count;
+}
+
+} // namespace
+
+bool TBaseUnits::SameDimension(const TBaseUnits& other) const {
+    return Exponents == other.Exponents && OwnDimensions == other.OwnDimensions;
+}
+
+std::string TBaseUnits::DimensionText() const {
+    TUnitEntries entries;
+    for (size_t i = 0; i < BaseUnits.size(); ++i)
+        if (Exponents[i] != 0)
+            entries.push_back({std::string(BaseUnits[i]), Exponents[i]});
+    for (const auto& [symbol, degree] : OwnDimensions)
+        entries.push_back({symbol, degree});
+    const std::string text = UnitListToText(entries);
+    return text.empty() ? "1" : text;
+}
+
+std::optional<TBaseUnits> TCompatibleUnits::Decompose(std::string_view notation) const {
+    TQuietMessages quiet;
+    TUnitEntries entries;
+    if (!ParseUnits(notation, entries) || entries.empty())
+        return std::nullopt;
+    TBaseUnits result;
+    TUnitEntries written;
+    for (const TUnitRec& entry : entries) {
+        int catIndex = -1;
+        int unitIndex = -1;
+        if (!units_.LookUpUnit(entry.Symbol, catIndex, unitIndex))
+            return std::nullopt;
+        const TUnit* unit = units_.Cats(catIndex)->Units()[unitIndex];
+        written.push_back({unit->Symbol(), entry.Degree});
+        if (unit->Kind() != ukRule)
+            continue;
+        // A rule converts a number, not a power of it: alone or not at all.
+        if (entries.size() > 1 || entry.Degree != 1)
+            return std::nullopt;
+        result.RuleUnit = unit;
+    }
+    if (!AddEntries(entries, 0, result))
+        return std::nullopt;
+    result.Written = UnitListToText(written);
+    return result;
+}
+
+bool TCompatibleUnits::AddEntries(const TUnitEntries& entries, int depth,
+                                  TBaseUnits& result) const {
+    for (const TUnitRec& entry : entries)
+        if (!AddUnit(entry, depth, result))
+            return false;
+    std::erase_if(result.OwnDimensions, [](const auto& own) { return own.second == 0; });
+    return true;
+}
+
+bool TCompatibleUnits::AddUnit(const TUnitRec& entry, int depth, TBaseUnits& result) const {
+    int catIndex = -1;
+    int unitIndex = -1;
+    if (depth > MaxDepth || !units_.LookUpUnit(entry.Symbol, catIndex, unitIndex))
+        return false;
+    const TCat& cat = *units_.Cats(catIndex);
+    const TUnit& unit = *cat.Units()[unitIndex];
+    switch (unit.Kind()) {
+    case ukCore:
+        break;
+    case ukFactor: {
+        const double factor = unit.Factor();
+        if (!std::isfinite(factor) || factor == 0)
+            return false;
+        result.Scale *= std::pow(static_cast<long double>(factor), entry.Degree);
+        break;
+    }
+    case ukRule:
+        // Checked by the caller: the rule leads to the core unit.
+        if (result.RuleUnit != &unit)
+            return false;
+        break;
+    default:
+        return false;
+    }
+    return AddCoreOf(cat, entry.Degree, depth, result);
+}
+
+bool TCompatibleUnits::AddCoreOf(const TCat& cat, int32_t degree, int depth,
+                                 TBaseUnits& result) const {
+    const TUnit* core = CoreUnitOf(cat);
+    if (core == nullptr)
+        return false;
+    if (cat.Kind() == ckRoot) {
+        TBaseExponents exponents;
+        const std::string definition = Trim(core->Node().InBaseUnits());
+        if (definition.empty() || definition == "1") {
+            result.OwnDimensions[core->Symbol()] += degree;
+            return true;
+        }
+        if (!core->BaseExponents(exponents))
+            return false;
+        for (size_t i = 0; i < exponents.size(); ++i)
+            result.Exponents[i] += exponents[i] * degree;
+        result.Derived = result.Derived || BaseUnitCount(exponents) > 1;
+        return true;
+    }
+    TUnitEntries entries;
+    if (!ParseUnits(core->Symbol(), entries))
+        return false;
+    for (TUnitRec& entry : entries)
+        entry.Degree *= degree;
+    result.Derived = result.Derived || cat.Kind() == ckComp;
+    return AddEntries(entries, depth + 1, result);
+}
+
+TCompatibleResult TCompatibleUnits::Convert(double number, std::string_view sourceUnits,
+                                            std::string_view targetUnits) const {
+    TCompatibleResult result;
+    const std::optional<TBaseUnits> source = Decompose(sourceUnits);
+    const std::optional<TBaseUnits> target = Decompose(targetUnits);
+    if (!source || !target)
+        return result;
+    result.Derived = source->Derived || target->Derived;
+    if (!source->SameDimension(*target)) {
+        result.Error = "Not compatible: " + source->Written + " is " + source->DimensionText() +
+                       ", " + target->Written + " is " + target->DimensionText() + ".";
+        return result;
+    }
+    double value = number;
+    if (source->RuleUnit != nullptr)
+        value = ApplyRule(source->RuleUnit->RuleTo(), value);
+    value = StoreResult(static_cast<long double>(value) * source->Scale / target->Scale, value);
+    if (target->RuleUnit != nullptr)
+        value = ApplyRule(target->RuleUnit->RuleFrom(), value);
+    result.Converted = true;
+    result.Number = value;
+    result.Text = FormatValue(value) + " [" + target->Written + "]";
+    return result;
+}
+
+} // namespace varnel

@@ -1,0 +1,88 @@
+#include "convert/CompatibleUnits.h"
+
+#include "common/FormatValue.h"
+#include "convert/Convert.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace varnel {
+namespace {
+
+class CompatibleUnitsTest : public ::testing::Test {
+protected:
+    CompatibleUnitsTest() : units(test::ShippedDataPath("Varnel.unt")), compatible(units) {
+        previousPrecision = SetPrecisionProvider([] { return DefaultPrecision; });
+    }
+    ~CompatibleUnitsTest() override { SetPrecisionProvider(previousPrecision); }
+
+    TConvert units;
+    TCompatibleUnits compatible;
+    PrecisionProvider previousPrecision;
+    test::MessageRecorder messages;
+};
+
+TEST_F(CompatibleUnitsTest, UnitsWithTheSameBaseUnitsConvert) {
+    const struct {
+        double number;
+        const char* source;
+        const char* target;
+        const char* expected;
+    } rows[] = {
+        {1, "kW.h", "J", "3600000 [J]"},
+        {14.7, "lbf/in^2", "kPa", "101.3529 [kPa]"},
+        {1, "Btu/h", "W", "0.2930711 [W]"},
+        {1, "N.m", "J", "1 [J]"},
+        {30, "mi/gal", "km/L", "12.75431 [km/L]"},
+        {1, "nmi/h", "km/h", "1.852 [km/h]"},
+        {1, "J", "kg.m^2/s^2", "1 [kg.m^2/s^2]"},
+        {2, "ha", "km^2", "0.02 [km^2]"},
+        {1, "deg/s", "rad/s", "0.01745329 [rad/s]"},
+        {0, "degC", "K", "273.15 [K]"},
+        {373.15, "K", "degF", "212 [degF]"},
+    };
+    for (const auto& row : rows) {
+        const TCompatibleResult result = compatible.Convert(row.number, row.source, row.target);
+        EXPECT_TRUE(result.Converted) << row.source << " " << result.Error;
+        EXPECT_EQ(result.Text, row.expected) << row.source;
+    }
+    EXPECT_TRUE(messages.Texts().empty());
+}
+
+TEST_F(CompatibleUnitsTest, DifferentBaseUnitsSayWhatEachSideIs) {
+    const struct {
+        const char* source;
+        const char* target;
+        const char* error;
+        bool derived;
+    } rows[] = {
+        {"kW.h", "m/s", "Not compatible: kW.h is m^2.kg/s^2, m/s is m/s.", true},
+        // An angle is a dimension of its own: a cycle is not a radian.
+        {"Hz", "rad/s", "Not compatible: Hz is 1/s, rad/s is rad/s.", false},
+        {"km", "h", "Not compatible: km is m, h is s.", false},
+        {"pct", "rad", "Not compatible: pct is one, rad is rad.", false},
+    };
+    for (const auto& row : rows) {
+        const TCompatibleResult result = compatible.Convert(1, row.source, row.target);
+        EXPECT_FALSE(result.Converted) << row.source;
+        EXPECT_EQ(result.Error, row.error) << row.source;
+        EXPECT_EQ(result.Derived, row.derived) << row.source;
+    }
+}
+
+// Where a side has no base units the answer is left to the caller's own
+// message, and the notation parser's complaints stay unshown.
+TEST_F(CompatibleUnitsTest, NoBaseUnitsNoAnswer) {
+    const char* const sides[][2] = {
+        {"xyz", "m"}, {"m", "m/s/kg"}, {"degC/s", "K/s"}, {"degC^2", "K^2"}, {"", "m"},
+    };
+    for (const auto& side : sides) {
+        const TCompatibleResult result = compatible.Convert(1, side[0], side[1]);
+        EXPECT_FALSE(result.Converted) << side[0];
+        EXPECT_EQ(result.Error, "") << side[0];
+    }
+    EXPECT_TRUE(messages.Texts().empty());
+}
+
+} // namespace
+} // namespace varnel
