@@ -1,8 +1,8 @@
 #include "units/Validation.h"
 
 #include "common/TextUtil.h"
-#include "units/Unit.h"
 #include "units/UnitNotation.h"
+#include "units/Unit.h"
 #include "units/UnitPartners.h"
 
 #include <cmath>
