@@ -1,7 +1,7 @@
 #include "units/UpdateCheck.h"
 
+#include "common/FileLocations.h"
 #include "common/MakerSite.h"
-#include "common/ProgramFolder.h"
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 #include "units/OwnVersion.h"
@@ -88,11 +88,12 @@ std::string MakerAddress(std::string_view path) {
 } // namespace
 
 std::filesystem::path WritableDescriptionFile() {
-    return ProgramFolder() / DescriptionFileName;
+    return WritableFile(TWritableKind::Data, std::string(DescriptionFileName));
 }
 
 std::filesystem::path LocalDescriptionFile() {
-    return WritableDescriptionFile();
+    const std::filesystem::path written = WritableDescriptionFile();
+    return FileExists(written) ? written : FindDataFile(std::string(DescriptionFileName));
 }
 
 TDescriptionDefaults ConverterDescriptionDefaults(int32_t ownVersion) {
