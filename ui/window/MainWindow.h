@@ -29,6 +29,7 @@ class TfmUnitModule;
 class TfmUnitOptions;
 class TfrmOptCont;
 class TfrmProgressMsg;
+class TTrayIcon;
 
 // The converter's main window: the value line above five pages (or, in the
 // integrated mode, one combined view), the button strip and the status bar.
@@ -63,6 +64,7 @@ public:
     TfmUnitOptions* Options() const { return fmUnitOptions; }
     TfrmOptCont* OptionsWindow() const { return frmOptCont; }
     TAboutUC* AboutBox() const { return AboutUC; }
+    TTrayIcon* TrayIcon() const { return TrayIcon1; }
     int PrevPageIndex = 0;
 
 public slots:
@@ -79,6 +81,8 @@ public slots:
 signals:
     // Emitted once, after the window was first shown.
     void FirstShown();
+    // The window was closed and has written its size.
+    void Closed();
 
 protected:
     bool event(QEvent* event) override;
@@ -133,6 +137,7 @@ private:
     TfrmOptCont* frmOptCont = nullptr;
     TfrmProgressMsg* frmProgressMsg = nullptr;
     TAboutUC* AboutUC = nullptr;
+    TTrayIcon* TrayIcon1 = nullptr;
 };
 
 } // namespace varnel
