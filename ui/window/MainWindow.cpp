@@ -6,7 +6,6 @@
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 #include "convert/Convert.h"
-#include "ui/about/AboutPicture.h"
 #include "ui/about/AboutUC.h"
 #include "ui/about/ClickLabel.h"
 #include "ui/common/BusyCursor.h"
@@ -137,8 +136,9 @@ void TfrmUnitsConvert::CreateAboutBox() {
     // waits on the network.
     connect(this, &TfrmUnitsConvert::FirstShown, AboutUC, &TAboutUC::StartPendingFetch,
             Qt::QueuedConnection);
+    AboutUC->SetPicture(ProgramIcon());
     const int size = btnOptAlone->sizeHint().height();
-    imgAbout2->setPixmap(AboutPicture(size, devicePixelRatioF()));
+    imgAbout2->setPixmap(ProgramIcon().pixmap(QSize(size, size), devicePixelRatioF()));
     imgAbout2->setFixedSize(size, size);
     imgAbout2->show();
     connect(imgAbout2, &TClickLabel::Clicked, this, ShowingErrors([this] { imgAbout1Click(); }));
