@@ -16,6 +16,8 @@ class QWidget;
 
 namespace varnel {
 
+class TAboutUC;
+class TClickLabel;
 class TConvert;
 class TfmAllUnits;
 class TfmBase;
@@ -63,6 +65,7 @@ public:
     TfmUnitOptions* Options() const { return fmUnitOptions; }
     TfrmOptCont* OptionsWindow() const { return frmOptCont; }
     TfrmUnitEdit* UnitEditor() const { return frmUnitEdit; }
+    TAboutUC* AboutBox() const { return AboutUC; }
     TTrayIcon* TrayIcon() const { return TrayIcon1; }
     int PrevPageIndex = 0;
 
@@ -73,6 +76,7 @@ public slots:
     void btnHideClick();
     void btnOptAloneClick();
     void btnHelp2Click();
+    void imgAbout1Click();
     // A second start of the program: restored and brought to the front.
     void WakeUp();
 
@@ -91,6 +95,7 @@ protected:
 
 private:
     void FormCreate();
+    void CreateAboutBox();
     void CreatePages();
     void CreateButtonStrip();
     void SetupConverter();
@@ -124,7 +129,7 @@ private:
     TfmUnitLog* fmUnitLog = nullptr;
     std::array<TfmUnitModule*, PageCount> pages_{};
     QWidget* pnlApplication = nullptr;
-    QLabel* imgAbout2 = nullptr;
+    TClickLabel* imgAbout2 = nullptr;
     QPushButton* btnOptAlone = nullptr;
     QPushButton* btnCopy = nullptr;
     QPushButton* btnHide = nullptr;
@@ -134,6 +139,7 @@ private:
     TfrmOptCont* frmOptCont = nullptr;
     TfrmProgressMsg* frmProgressMsg = nullptr;
     TfrmUnitEdit* frmUnitEdit = nullptr;
+    TAboutUC* AboutUC = nullptr;
     TTrayIcon* TrayIcon1 = nullptr;
 };
 
