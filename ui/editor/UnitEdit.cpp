@@ -429,10 +429,12 @@ bool TfrmUnitEdit::TakeTextPage() {
 }
 
 bool TfrmUnitEdit::ValidForSaving() {
+    TMessages messages;
     {
         TBusyCursor busy;
-        ValidateUnitsData(editRoot_, errors_, true, TfrmProgressMsg::Instance());
+        ValidateUnitsData(editRoot_, errors_, true, messages, TfrmProgressMsg::Instance());
     }
+    ShowCoreMessages(messages);
     ShowErrors();
     if (errors_.empty())
         return true;
@@ -477,10 +479,12 @@ void TfrmUnitEdit::tbSaveClick() {
 }
 
 void TfrmUnitEdit::tbValidationClick() {
+    TMessages messages;
     {
         TBusyCursor busy;
-        ValidateUnitsData(editRoot_, errors_, false, TfrmProgressMsg::Instance());
+        ValidateUnitsData(editRoot_, errors_, false, messages, TfrmProgressMsg::Instance());
     }
+    ShowCoreMessages(messages);
     if (errors_.empty())
         ShowInfoMessage("V a l i d a t i o n   c o n f i r m e d .");
     ShowErrors();
