@@ -16,6 +16,8 @@ class QWidget;
 
 namespace varnel {
 
+class TAboutUC;
+class TClickLabel;
 class TConvert;
 class TfmAllUnits;
 class TfmBase;
@@ -27,6 +29,7 @@ class TfmUnitModule;
 class TfmUnitOptions;
 class TfrmOptCont;
 class TfrmProgressMsg;
+class TfrmUnitEdit;
 class TTrayIcon;
 
 // The converter's main window: the value line above five pages (or, in the
@@ -61,6 +64,8 @@ public:
     TfmUnitModule* Pages(int index) const;
     TfmUnitOptions* Options() const { return fmUnitOptions; }
     TfrmOptCont* OptionsWindow() const { return frmOptCont; }
+    TfrmUnitEdit* UnitEditor() const { return frmUnitEdit; }
+    TAboutUC* AboutBox() const { return AboutUC; }
     TTrayIcon* TrayIcon() const { return TrayIcon1; }
     int PrevPageIndex = 0;
 
@@ -71,6 +76,7 @@ public slots:
     void btnHideClick();
     void btnOptAloneClick();
     void btnHelp2Click();
+    void imgAbout1Click();
     // A second start of the program: restored and brought to the front.
     void WakeUp();
 
@@ -90,6 +96,7 @@ protected:
 
 private:
     void FormCreate();
+    void CreateAboutBox();
     void CreatePages();
     void CreateButtonStrip();
     void SetupConverter();
@@ -127,7 +134,7 @@ private:
     TfmUnitLog* fmUnitLog = nullptr;
     std::array<TfmUnitModule*, PageCount> pages_{};
     QWidget* pnlApplication = nullptr;
-    QLabel* imgAbout2 = nullptr;
+    TClickLabel* imgAbout2 = nullptr;
     QPushButton* btnOptAlone = nullptr;
     QPushButton* btnClear = nullptr;
     QPushButton* btnCopy = nullptr;
@@ -137,6 +144,8 @@ private:
     TfmUnitOptions* fmUnitOptions = nullptr;
     TfrmOptCont* frmOptCont = nullptr;
     TfrmProgressMsg* frmProgressMsg = nullptr;
+    TfrmUnitEdit* frmUnitEdit = nullptr;
+    TAboutUC* AboutUC = nullptr;
     TTrayIcon* TrayIcon1 = nullptr;
 };
 
