@@ -6,6 +6,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/VarnelApplication.h"
 #include "ui/window/MainWindow.h"
+#include "ui/window/ProgramIcon.h"
 #include "ui/window/SingleInstance.h"
 
 #include <QLocale>
@@ -13,6 +14,7 @@
 
 #include <clocale>
 #include <cstring>
+#include <string>
 
 namespace varnel {
 
@@ -36,18 +38,30 @@ void FixNumberFormat() {
 }
 
 // Before any window: the rules' parser with its random generator seeded,
-// and the abbreviations of unit symbols.
-void PrepareSharedHelpers() {
+// and the abbreviations of unit symbols. What failed is told once the
+// message boxes are ready.
+std::string PrepareSharedHelpers() {
     GlobalParser();
-    LoadAbbrevList(FindDataFile("abrv.lst"));
+    try {
+        LoadAbbrevList(FindDataFile("abrv.lst"));
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+    return {};
 }
 
 } // namespace
 
+void QuitWithMainWindow(TfrmUnitsConvert& window) {
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&window, &TfrmUnitsConvert::Closed, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+}
+
 int RunConverter(int argc, char** argv) {
     TVarnelApplication app(argc, argv);
     FixNumberFormat();
-    PrepareSharedHelpers();
+    const std::string helperFailure = PrepareSharedHelpers();
 
     TSingleInstance instance;
     if (!instance.TryAcquire()) {
@@ -56,10 +70,14 @@ int RunConverter(int argc, char** argv) {
     }
 
     QApplication::setApplicationName("Varnel Units Converter");
+    QApplication::setWindowIcon(ProgramIcon());
     InstallCoreMessageSink();
+    if (!helperFailure.empty())
+        ShowErrorMessage(QString::fromStdString(helperFailure));
     TfrmUnitsConvert window;
     if (!window.UnitsLoaded())
         return 1;
+    QuitWithMainWindow(window);
     QObject::connect(&instance, &TSingleInstance::WakeUpReceived, &window,
                      &TfrmUnitsConvert::WakeUp);
     instance.Listen();
