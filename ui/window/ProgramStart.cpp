@@ -80,7 +80,6 @@ int RunConverter(int argc, char** argv) {
     QApplication::setWindowIcon(ProgramIcon());
     // Ties the window to its desktop entry and so to the installed icon.
     QGuiApplication::setDesktopFileName("example.quillmere.Varnel");
-    InstallCoreMessageSink();
     if (!helperFailure.empty())
         ShowErrorMessage(QString::fromStdString(helperFailure));
     TfrmUnitsConvert window;
