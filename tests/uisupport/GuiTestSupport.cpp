@@ -28,14 +28,11 @@ TMessageBoxRecorder::TMessageBoxRecorder() {
         answers_.pop_front();
         return answer;
     });
-    previousSink_ = SetMessageSink(
-        [](const std::string& text) { ShowInfoMessage(QString::fromStdString(text)); });
 }
 
 TMessageBoxRecorder::~TMessageBoxRecorder() {
     SetMessageBoxFunction(std::move(previousBox_));
     SetQuestionFunction(std::move(previousQuestion_));
-    SetMessageSink(std::move(previousSink_));
 }
 
 QStringList TMessageBoxRecorder::Texts() const {
@@ -93,6 +90,8 @@ void PrepareGuiTestEnvironment() {
     setenv("QT_QPA_PLATFORM", getenv("QT_QPA_PLATFORM") ? getenv("QT_QPA_PLATFORM") : "offscreen",
            1);
     setenv("LC_ALL", "C", 1);
+    // No update check reaches out unless a test serves one.
+    setenv("VARNEL_UPDATE_URL", "", 1);
     std::setlocale(LC_ALL, "C");
 }
 
