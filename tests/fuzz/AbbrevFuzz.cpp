@@ -12,8 +12,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace varnel;
-    static const bool silenced = (fuzz::SilenceMessages(), true);
-    (void)silenced;
     try {
         LoadAbbrevList(fuzz::FileWith(data, size));
     } catch (const Exception&) {
@@ -25,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         for (const std::string& symbol : {abbrev.Name, abbrev.Value}) {
             const std::string quantity = "3 [" + symbol + "/" + symbol + "^2]";
-            RevertAbbrevs(ApplyAbbrevs(quantity));
-            ApplyAbbrevs(RevertAbbrevs(quantity));
+            TMessages messages;
+            RevertAbbrevs(ApplyAbbrevs(quantity, messages), messages);
+            ApplyAbbrevs(RevertAbbrevs(quantity, messages), messages);
         }
     }
     return 0;

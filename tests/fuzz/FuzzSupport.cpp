@@ -1,7 +1,5 @@
 #include "FuzzSupport.h"
 
-#include "common/Messages.h"
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -23,10 +21,6 @@ std::filesystem::path Folder() {
 }
 
 } // namespace
-
-void SilenceMessages() {
-    SetMessageSink([](const std::string&) {});
-}
 
 std::filesystem::path FileWith(const std::uint8_t* data, std::size_t size,
                                const std::string& name) {

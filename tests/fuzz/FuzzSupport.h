@@ -7,9 +7,6 @@
 
 namespace varnel::fuzz {
 
-// Nothing the core would show in a message box reaches the terminal.
-void SilenceMessages();
-
 // A file of this process's own, in memory where the system has such a
 // folder, holding the fuzzer's bytes as they are.
 std::filesystem::path FileWith(const std::uint8_t* data, std::size_t size,

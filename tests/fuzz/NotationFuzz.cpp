@@ -24,27 +24,26 @@ std::string Listing(const TUnitEntries& entries) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool silenced = (fuzz::SilenceMessages(), true);
-    (void)silenced;
     const std::string text(reinterpret_cast<const char*>(data), size);
 
+    TMessages messages;
     std::vector<TTokenRec> tokens;
-    SplitTokens(text, tokens);
+    SplitTokens(text, tokens, messages);
     TUnitEntries entries;
     // Written out, each factor takes at most four tokens: a short list stays
     // within the hundred tokens that are read.
-    if (ParseUnits(text, entries) && entries.size() <= 24) {
+    if (ParseUnits(text, entries, messages) && entries.size() <= 24) {
         const std::string written = UnitListToText(entries);
         TUnitEntries again;
-        if (!ParseUnits(written, again) || again != entries)
+        if (!ParseUnits(written, again, messages) || again != entries)
             fuzz::Fail("written notation reads back otherwise: " + written,
                        Listing(entries) + "---\n" + Listing(again));
     }
 
     TDimRec rec;
-    StrToDimRec(text, rec);
+    StrToDimRec(text, rec, messages);
     DimRecToText(rec);
-    ApplyAbbrevs(text);
+    ApplyAbbrevs(text, messages);
     StrToUnitRec(text);
     return 0;
 }

@@ -19,10 +19,11 @@ using namespace varnel;
 void Validate(const std::string& text) {
     TXmlDocument doc;
     TValidationErrors errors;
+    TMessages messages;
     try {
         doc.LoadFromText(text);
-        ValidateUnitsData(UnitsDataOf(doc), errors, false);
-        ValidateUnitsData(UnitsDataOf(doc), errors, true);
+        ValidateUnitsData(UnitsDataOf(doc), errors, false, messages);
+        ValidateUnitsData(UnitsDataOf(doc), errors, true, messages);
     } catch (const Exception&) {
     }
 }
@@ -54,8 +55,6 @@ void ConvertSome(const std::string& text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool silenced = (fuzz::SilenceMessages(), true);
-    (void)silenced;
     const std::string text(reinterpret_cast<const char*>(data), size);
     Validate(text);
     ConvertSome(text);
