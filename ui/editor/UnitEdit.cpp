@@ -17,10 +17,12 @@
 #include "ui/common/StdText.h"
 #include "ui/editor/CategoryForm.h"
 #include "ui/editor/EditorTree.h"
+#include "ui/editor/FilterPage.h"
 #include "ui/editor/UnitForm.h"
 #include "ui/editor/UnitsFileSaver.h"
 #include "ui/editor/XmlTextEdit.h"
 #include "units/UnitsDataWriter.h"
+#include "units/UnitsStatistics.h"
 #include "units/XmlDocument.h"
 
 #include <QEvent>
@@ -142,6 +144,8 @@ QToolBar* TfrmUnitEdit::CreateMainToolBar() {
 
     connect(tbOpen, &QToolButton::clicked, this, ShowingErrors([this] { tbOpenClick(); }));
     connect(tbSave, &QToolButton::clicked, this, ShowingErrors([this] { tbSaveClick(); }));
+    connect(tbFilter, &QToolButton::clicked, this,
+            ShowingErrors([this] { SetFilterMode(tbFilter->isChecked()); }));
     connect(tbValidation, &QToolButton::clicked, this,
             ShowingErrors([this] { tbValidationClick(); }));
     connect(tbDone, &QToolButton::clicked, this, ShowingErrors([this] { tbDoneClick(); }));
@@ -188,12 +192,11 @@ QWidget* TfrmUnitEdit::CreateTreePage() {
     pcSubEditor->setObjectName("pcSubEditor");
     tsCaterogy = new TfmCategoryForm;
     tsUnit = new TfmUnitForm;
-    tsFilter = new QWidget;
-    tsFilter->setObjectName("tsFilter");
+    tsFilter = new TfmFilterPage;
     tsNone = new QWidget;
     tsNone->setObjectName("tsNone");
-    for (QWidget* sheet :
-         {static_cast<QWidget*>(tsCaterogy), static_cast<QWidget*>(tsUnit), tsFilter, tsNone})
+    for (QWidget* sheet : {static_cast<QWidget*>(tsCaterogy), static_cast<QWidget*>(tsUnit),
+                           static_cast<QWidget*>(tsFilter), tsNone})
         pcSubEditor->addWidget(sheet);
 
     treeSplit_ = new QSplitter(Qt::Horizontal, page);
@@ -218,6 +221,10 @@ QWidget* TfrmUnitEdit::CreateTreePage() {
             ShowingErrors([this] { chkCatEnabledClick(); }));
     connect(tsUnit, &TfmUnitForm::Changed, this, ShowingErrors([this] { chkUnitEnabledClick(); }));
     connect(tsUnit, &TfmUnitForm::TypeChanged, this, ShowingErrors([this] { cbUnitTypeChange(); }));
+    connect(tsFilter, &TfmFilterPage::SwitchRequested, this,
+            ShowingErrors([this](bool enable) { tbSwitchEnabledClick(enable); }));
+    connect(tsFilter, &TfmFilterPage::StatsRequested, this,
+            ShowingErrors([this] { tbStatsClick(); }));
     connect(tsCaterogy, &TfmCategoryForm::SearchRequested, this,
             ShowingErrors([this] { WebSearch(tsCaterogy->CategoryName(), QString()); }));
     connect(tsUnit, &TfmUnitForm::SearchRequested, this,
@@ -284,6 +291,8 @@ bool TfrmUnitEdit::OpenUnitsFile(const std::filesystem::path& path) {
         throw Exception("No unit file. " + path.string());
     if (isVisible() && modified_ && !AskDiscardChanges())
         return false;
+    tbFilter->setChecked(false);
+    SetFilterMode(false);
     const std::string text = ReadTextFile(path);
     // Nothing changes unless the whole file was taken.
     if (!LoadTree(text))
@@ -327,6 +336,12 @@ bool TfrmUnitEdit::LoadTree(const std::string& text) {
     document_ = std::move(fresh);
     editRoot_ = root;
     tsUnit->SetKeywords(keywords);
+    std::vector<TXMLDomainType> shown;
+    for (TXMLDomainType domain : editRoot_.Domains())
+        if (domain.Enabled() != 0)
+            shown.push_back(domain);
+    tsFilter->SetDomains(shown);
+    tsFilter->SetKeywords(keywords);
     SelectFirstCategory();
     return true;
 }
@@ -345,7 +360,7 @@ void TfrmUnitEdit::SelectFirstCategory() {
 void TfrmUnitEdit::ClearForms() {
     currentCategory_ = {};
     currentUnit_ = {};
-    pcSubEditor->setCurrentWidget(tsNone);
+    pcSubEditor->setCurrentWidget(filterMode_ ? static_cast<QWidget*>(tsFilter) : tsNone);
 }
 
 bool TfrmUnitEdit::AskDiscardChanges() {

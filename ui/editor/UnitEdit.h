@@ -28,6 +28,7 @@ class TEditorTree;
 class TXmlDocument;
 class TXmlTextEdit;
 class TfmCategoryForm;
+class TfmFilterPage;
 class TfmUnitForm;
 
 // The units data editor: a tree of domains, categories and units with a form
@@ -53,6 +54,7 @@ public:
     const TValidationErrors& Errors() const { return errors_; }
     bool Modified() const { return modified_; }
     bool TreePageActive() const;
+    bool FilterMode() const { return filterMode_; }
     TEditorTree* Tree() const { return Tree1; }
 
 public slots:
@@ -70,6 +72,9 @@ public slots:
     void tbPasteClick();
     void tbExpandClick(bool expand);
     void lbErrorsDblClick(int index);
+    void SetFilterMode(bool on);
+    void tbSwitchEnabledClick(bool enable);
+    void tbStatsClick();
 
 protected:
     void reject() override;
@@ -130,6 +135,7 @@ private:
     TXMLUnitType currentUnit_;
     bool modified_ = false;
     bool switchingPage_ = false;
+    bool filterMode_ = false;
     int activePage_ = 0;
     std::set<std::filesystem::path> backedUp_;
 
@@ -160,7 +166,7 @@ private:
     QStackedWidget* pcSubEditor;
     TfmCategoryForm* tsCaterogy;
     TfmUnitForm* tsUnit;
-    QWidget* tsFilter;
+    TfmFilterPage* tsFilter;
     QWidget* tsNone;
     TXmlTextEdit* SynEdit1;
     QStatusBar* StatusBar1;

@@ -6,9 +6,11 @@
 #include "ui/common/StdText.h"
 #include "ui/editor/CategoryForm.h"
 #include "ui/editor/EditorTree.h"
+#include "ui/editor/FilterPage.h"
 #include "ui/editor/UnitForm.h"
 #include "units/ElementEdit.h"
 #include "units/UnitsDataOps.h"
+#include "units/UnitsStatistics.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -35,6 +37,8 @@ void TfrmUnitEdit::SelectNode(QTreeWidgetItem* node) {
 }
 
 void TfrmUnitEdit::Tree1SelectionChanged() {
+    if (filterMode_)
+        return;
     if (QTreeWidgetItem* node = SelectedNode())
         Tree1SelectShape(node);
     else
@@ -325,6 +329,47 @@ void TfrmUnitEdit::Tree1MouseEnterShape(QTreeWidgetItem* node) {
     StatusBar1->setPalette(palette);
     StatusBar1->setAutoFillBackground(error != nullptr);
     StatusBar1->showMessage(text);
+}
+
+} // namespace varnel
+
+namespace varnel {
+
+void TfrmUnitEdit::SetFilterMode(bool on) {
+    filterMode_ = on;
+    if (on) {
+        ClearForms();
+        SetNodeButtons(nullptr);
+        tsFilter->HideStats();
+    } else {
+        Tree1SelectionChanged();
+    }
+}
+
+void TfrmUnitEdit::tbSwitchEnabledClick(bool enable) {
+    const std::vector<std::string> keywords = tsFilter->CheckedKeywords();
+    const bool all = tsFilter->MatchAll();
+    bool changed = false;
+    for (const TXMLDomainType& domain : tsFilter->CheckedDomains())
+        for (TXMLCategoryType category : domain.Categories())
+            for (TXMLUnitType unit : category.Units()) {
+                if (!KeywordsMatch(unit.Kw(), keywords, all))
+                    continue;
+                unit.SetEnabled(enable ? 1 : 0);
+                RestyleNode(Tree1->NodeOf(unit));
+                changed = true;
+            }
+    if (changed)
+        SetModified();
+}
+
+void TfrmUnitEdit::tbStatsClick() {
+    // Figures of an earlier state must not stand as current after an error.
+    tsFilter->ClearStatistics();
+    TMessages messages;
+    const TUnitsStatistics statistics = UnitsStatistics(editRoot_, messages);
+    ShowCoreMessages(messages);
+    tsFilter->ShowStatistics(statistics);
 }
 
 } // namespace varnel
