@@ -1,7 +1,7 @@
 #pragma once
 
-#include "units/UnitNotation.h"
 #include "units/Cat.h"
+#include "units/UnitNotation.h"
 
 #include <cstdint>
 #include <string>

@@ -2,11 +2,11 @@
 #include "convert/Convert.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/VarnelApplication.h"
-#include "ui/valueline/FrameIO.h"
-#include "ui/window/MainWindow.h"
+#include "ui/options/UnitOptions.h"
 #include "ui/pages/SimpleOne.h"
 #include "ui/pages/SimplePage.h"
-#include "ui/options/UnitOptions.h"
+#include "ui/valueline/FrameIO.h"
+#include "ui/window/MainWindow.h"
 
 #include <QTabWidget>
 #include <QTemporaryDir>

@@ -1,11 +1,11 @@
 #include "ui/pages/SimplePage.h"
 #include "common/TextFile.h"
 #include "convert/Convert.h"
-#include "ui/valueline/FrameIO.h"
-#include "ui/window/MainWindow.h"
 #include "ui/pages/SimpleOne.h"
+#include "ui/valueline/FrameIO.h"
 #include "ui/valueline/SingleRichEdit.h"
 #include "ui/valueline/UnitSymbols.h"
+#include "ui/window/MainWindow.h"
 #include "uisupport/GuiTestSupport.h"
 
 #include <QAbstractItemView>
