@@ -93,9 +93,8 @@ TfrmUnitsConvert::TfrmUnitsConvert(QWidget* parent) : QMainWindow(parent) {
 TfrmUnitsConvert::~TfrmUnitsConvert() {
     qApp->removeEventFilter(this);
     delete AboutUC;
-    fmIO->OnSourceChange = nullptr;
-    fmIO->OnModeChange = nullptr;
-    fmIO->OnMarkClick = nullptr;
+    // No page hears the value line while the pages go.
+    disconnect(fmIO, nullptr, nullptr, nullptr);
     // The pages refer to the engines and the value line: they go first,
     // wherever the mode has placed them.
     for (TfmUnitModule*& page : pages_) {
@@ -286,7 +285,8 @@ void TfrmUnitsConvert::SetupConverter() {
     FillUnitSymbols();
     fmAllUnits1->SetComposeMode(false);
     fmCompose1->SetComposeMode(true);
-    fmIO->SetLog(fmUnitLog);
+    connect(fmIO, &TfmIO::ConversionToLog, fmUnitLog, &TfmUnitModule::Refresh,
+            Qt::UniqueConnection);
     fmIO->SetCheckEngine(iCnv.get());
     for (TfmUnitModule* page : pages_) {
         page->SetEngines(fmIO, iCnv.get(), oCnv.get());
@@ -435,14 +435,21 @@ void TfrmUnitsConvert::LayOutIntegrated() {
     fmIntegConv->PlaceSimple(fmSimple);
     fmIntegConv->PlaceLog(fmUnitLog);
     // The Base page is not on screen: a click on the sign cell is not its.
-    fmIO->OnMarkClick = nullptr;
+    fmBase->ReleaseMarkClick();
     fmIntegConv->SetupView();
+    BindSource([this](QObject* sender) { fmIntegConv->SourceChanged(sender); });
 }
 
 void TfrmUnitsConvert::SetActivePage(int index) {
     const QSignalBlocker blocker(PageControl1);
     PageControl1->setCurrentIndex(index);
     activePage_ = index;
+}
+
+void TfrmUnitsConvert::BindSource(std::function<void(QObject* sender)> receiver) {
+    disconnect(sourceBinding_);
+    if (receiver)
+        sourceBinding_ = connect(fmIO, &TfmIO::SourceChanged, this, std::move(receiver));
 }
 
 void TfrmUnitsConvert::PageControl1Changing() {
@@ -455,7 +462,7 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
         PrevPageIndex = EditPageIndex;
         current = EditPageIndex;
     }
-    fmIO->OnSourceChange = nullptr;
+    BindSource(nullptr);
     const TPageKind newKind = PageKindOfIndex(current);
     const TPageKind oldKind = PageKindOfIndex(PrevPageIndex);
     auto shows = [](TPageKind kind) {
@@ -475,7 +482,7 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
 
     auto bindSource = [this](int index) {
         TfmUnitModule* page = Pages(index);
-        fmIO->OnSourceChange = [page](QObject* changed) { page->SourceChanged(changed); };
+        BindSource([page](QObject* changed) { page->SourceChanged(changed); });
     };
     if (newKind == pkAllUnits && GetOptions().PromptB4Delete) {
         const std::string source = fmIO->GetSource().toStdString();
@@ -503,7 +510,7 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
     }
     bindSource(current);
     Pages(PrevPageIndex)->PageSwitch(oldKind, newKind);
-    fmIO->OnMarkClick = nullptr;
+    fmBase->ReleaseMarkClick();
     Pages(current)->PageSwitch(oldKind, newKind);
 }
 
