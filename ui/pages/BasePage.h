@@ -53,6 +53,7 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreatePanels();
@@ -82,6 +83,7 @@ private:
     QLabel* StaticText2 = nullptr;
     TBasePageGrid* sgAllBaseUnits = nullptr;
     int toolBarWidthWithCaptions_ = 0;
+    bool toolIconsSet_ = false;
     QMetaObject::Connection markClick_;
 };
 
