@@ -93,6 +93,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void FormCreate();
@@ -106,6 +107,8 @@ private:
     void SetActivePage(int index);
     // The one receiver of the value line's source changes; empty for none.
     void BindSource(std::function<void(QObject* sender)> receiver);
+    void UpdateTabOrder();
+    QList<QWidget*> TabChain() const;
 
 public:
     bool SourceBound() const { return static_cast<bool>(sourceBinding_); }
@@ -118,12 +121,14 @@ private:
     bool FormKeyUp(int key);
     void FormClose();
     void RestoreWindowSize();
+    void FitToScreen();
 
     std::unique_ptr<TConvert> iCnv;
     std::unique_ptr<TConvert> oCnv;
     std::string loadedText_;
     bool unitsLoaded_ = false;
     bool shown_ = false;
+    bool closing_ = false;
     int activePage_ = 0;
     QMetaObject::Connection sourceBinding_;
 
@@ -140,6 +145,7 @@ private:
     QWidget* pnlApplication = nullptr;
     TClickLabel* imgAbout2 = nullptr;
     QPushButton* btnOptAlone = nullptr;
+    QPushButton* btnClear = nullptr;
     QPushButton* btnCopy = nullptr;
     QPushButton* btnHide = nullptr;
     QPushButton* btnHelp1 = nullptr;
