@@ -2,8 +2,8 @@
 
 #include "convert/Dim.h"
 #include "convert/UnitLookup.h"
-#include "units/UnitNotation.h"
 #include "units/Cats.h"
+#include "units/UnitNotation.h"
 
 #include <filesystem>
 #include <limits>
@@ -68,6 +68,7 @@ private:
     bool IsDuplicate(const TCat& cat, int catIndex, bool supplemental) const;
     int IndexOfCatObject(const TCat* cat) const;
     bool AddKnownUnit(const TUnitRec& unit, int catIndex, int unitIndex);
+    bool AddUnitsOfAlias(const std::string& symbol, int32_t degree);
     double ValueInCore(const TUnit& unit, double value) const;
     double ValueFromCore(const TUnit& unit, double value) const;
 

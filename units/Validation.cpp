@@ -1,12 +1,13 @@
 #include "units/Validation.h"
 
 #include "common/TextUtil.h"
-#include "units/UnitNotation.h"
 #include "units/Unit.h"
+#include "units/UnitNotation.h"
 #include "units/UnitPartners.h"
 
 #include <cmath>
 #include <memory>
+#include <unordered_map>
 
 namespace varnel {
 
@@ -176,7 +177,32 @@ private:
         if (unit.Symbol().empty())
             Add("Unit symbol is empty", unit);
         Partners().ReportDuplicates(unit, [&](const char* message) { Add(message, unit); });
+        CheckAliases(unit);
         CheckConversion(category, unit, temporary);
+    }
+
+    // An alias that is some unit's symbol, or another unit's alias, would
+    // quietly stand for the wrong unit.
+    void CheckAliases(const TXMLUnitType& unit) {
+        for (const std::string& alias : SplitCommaText(unit.Alias())) {
+            if (FindAny(alias))
+                Add("Alias is the symbol of a unit -> " + alias, unit);
+            if (AliasCount(alias) > 1)
+                Add("Duplicated aliases -> " + alias, unit);
+        }
+    }
+
+    size_t AliasCount(const std::string& alias) {
+        if (!aliasesRead_) {
+            for (const TXMLCategoryType& cat : cats_)
+                for (const TXMLUnitType& unit : cat.Units())
+                    if (!Skipped(unit))
+                        for (const std::string& word : SplitCommaText(unit.Alias()))
+                            ++aliasCounts_[word];
+            aliasesRead_ = true;
+        }
+        auto found = aliasCounts_.find(alias);
+        return found == aliasCounts_.end() ? 0 : found->second;
     }
 
     void CheckKeywords(const TXMLUnitType& unit) {
@@ -238,6 +264,8 @@ private:
     std::vector<std::string> keywords_;
     std::vector<TXMLCategoryType> cats_;
     std::unique_ptr<TUnitPartners> partners_;
+    std::unordered_map<std::string, size_t> aliasCounts_;
+    bool aliasesRead_ = false;
 };
 
 } // namespace

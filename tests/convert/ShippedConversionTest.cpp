@@ -524,6 +524,28 @@ TEST_F(ShippedConversionTest, CelsiusAndFahrenheitAgreeWithTheFormula) {
     }
 }
 
+// What users type for a unit the data writes otherwise is read as that unit
+// and written back in the data's own symbol.
+TEST_F(ShippedConversionTest, AliasesAreReadAndWrittenAsTheDataSymbol) {
+    const struct {
+        const char* typed;
+        const char* written;
+    } rows[] = {
+        {"2 [l]", "2 [L]"},          {"2 [ml/sec]", "2 [mL/s]"}, {"2 [cc]", "2 [cm^3]"},
+        {"2 [\u00B0C]", "2 [degC]"}, {"2 [\u00B0]", "2 [deg]"},  {"2 [\u00C5]", "2 [Ang]"},
+        {"2 [\u00B5m]", "2 [um]"},   {"2 [\u03BCm]", "2 [um]"},  {"2 [\u03A9]", "2 [ohm]"},
+        {"2 [\u2126]", "2 [ohm]"},   {"2 [mph]", "2 [mi/h]"},    {"2 [kn]", "2 [nmi/h]"},
+        {"2 [lbs/hr]", "2 [lb/h]"},  {"2 [BTU]", "2 [Btu]"},     {"2 [tonne]", "2 [t]"},
+        {"2 [Mbps]", "2 [Mbit/s]"},
+    };
+    for (const auto& row : rows) {
+        engine.SetText(row.typed);
+        EXPECT_TRUE(engine.UnitsValid()) << row.typed;
+        EXPECT_EQ(engine.GetText(), row.written) << row.typed;
+    }
+    EXPECT_TRUE(messages.Texts().empty());
+}
+
 TEST_F(ShippedConversionTest, ZeroOnAReciprocalScaleIsADivisionByZero) {
     engine.SetText("0 [mpg]");
     try {
@@ -546,7 +568,11 @@ TEST_F(ShippedConversionTest, AbbreviationsSurviveTheNotationAndRevertToTheirNam
     for (const Abbrev& line : shipped) {
         int catIndex = -1, unitIndex = -1;
         EXPECT_TRUE(engine.FindUnit(line.Name, catIndex, unitIndex)) << line.Name;
-        EXPECT_FALSE(engine.FindUnit(line.Value, catIndex, unitIndex)) << line.Value;
+        // A display form is no symbol; typed, it is an alias of the same unit.
+        int aliasCat = -1, aliasUnit = -1;
+        EXPECT_EQ(engine.Cats(catIndex)->Units().IndexOfSymbol(line.Value), -1) << line.Value;
+        EXPECT_TRUE(engine.FindUnit(line.Value, aliasCat, aliasUnit)) << line.Value;
+        EXPECT_EQ(std::pair(aliasCat, aliasUnit), std::pair(catIndex, unitIndex)) << line.Value;
         EXPECT_EQ(ApplyAbbrevs("1 [" + line.Name + "]"), "1 [" + line.Value + "]");
         EXPECT_EQ(RevertAbbrevs("1 [" + line.Value + "]"), "1 [" + line.Name + "]");
         EXPECT_EQ(RevertAbbrevs(ApplyAbbrevs("2 [" + line.Name + "/s]")),

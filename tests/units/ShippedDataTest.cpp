@@ -3,9 +3,9 @@
 // byte for byte, and not shrink unnoticed.
 
 #include "common/TextFile.h"
-#include "units/UnitNotation.h"
 #include "support/TestSupport.h"
 #include "units/Cats.h"
+#include "units/UnitNotation.h"
 #include "units/UnitsDataWriter.h"
 #include "units/Validation.h"
 
@@ -93,7 +93,7 @@ TEST(ShippedDataTest, WritingItBackGivesTheSameBytes) {
     ASSERT_TRUE(cats.Root());
 
     test::TempFolder folder;
-    WriteTextFile(UnitsDataText(cats.Root()), folder / "Varnel.unt");
+    WriteXmlTextFile(UnitsDataText(cats.Root()), folder / "Varnel.unt");
 
     const std::string written = test::ReadBytes(folder / "Varnel.unt");
     EXPECT_EQ(FirstDifference(shipped, written), "");

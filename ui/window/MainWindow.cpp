@@ -13,16 +13,16 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/ProgressMsg.h"
 #include "ui/common/StdText.h"
-#include "ui/pages/AllUnitsPage.h"
-#include "ui/pages/BasePage.h"
-#include "ui/valueline/FrameIO.h"
 #include "ui/integrated/IntegConv.h"
 #include "ui/log/LogPage.h"
-#include "ui/pages/SimplePage.h"
-#include "ui/valueline/UnitSymbols.h"
 #include "ui/options/OptCont.h"
 #include "ui/options/UnitOptions.h"
 #include "ui/options/WindowSizeFile.h"
+#include "ui/pages/AllUnitsPage.h"
+#include "ui/pages/BasePage.h"
+#include "ui/pages/SimplePage.h"
+#include "ui/valueline/FrameIO.h"
+#include "ui/valueline/UnitSymbols.h"
 #include "units/Validation.h"
 #include "units/XmlDocument.h"
 
@@ -289,7 +289,7 @@ void TfrmUnitsConvert::LoadEngines(const std::string& text) {
 }
 
 void TfrmUnitsConvert::FillUnitSymbols() {
-    SetUnitSymbols(iCnv->AllUnits().SymbolList({ukCore, ukFactor, ukRule}, false));
+    SetUnitSymbols(iCnv->AllUnits().InputSymbols({ukCore, ukFactor, ukRule}));
 }
 
 void TfrmUnitsConvert::ValidateOnRequest(const QStringList& arguments) {
