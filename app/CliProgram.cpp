@@ -4,9 +4,9 @@
 #include "app/CliListing.h"
 #include "app/CliOptions.h"
 #include "app/CliValidate.h"
+#include "common/FileLocations.h"
 #include "common/FormatValue.h"
 #include "common/Messages.h"
-#include "common/ProgramFolder.h"
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 
@@ -80,7 +80,7 @@ void Report(std::ostream& err, const std::string& prefix, const std::string& mes
 std::filesystem::path DataFileOf(const TCliOptions& options) {
     if (!options.DataFile.empty())
         return options.DataFile;
-    return ProgramFolder() / "Varnel.unt";
+    return FindDataFile("Varnel.unt");
 }
 
 std::unique_ptr<TCliConverter> LoadConverter(const std::filesystem::path& file) {

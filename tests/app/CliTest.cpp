@@ -184,6 +184,8 @@ TEST(Cli, HelpNamesEveryOption) {
 
 TEST(Cli, DefaultDataFileLiesBesideTheProgram) {
     TempFolder folder;
+    // No copy in the user's own data folder may stand in.
+    setenv("XDG_DATA_HOME", (folder / "user").c_str(), 1);
     const auto program = folder / "varnel";
     std::filesystem::copy_file(VARNEL_CLI_PATH, program);
     CliResult result = RunProgram(program, {"1 [km]", "[m]"});

@@ -3,6 +3,12 @@
 #include "common/ProgramFolder.h"
 #include "ui/options/UnitOptions.h"
 
+#include <QApplication>
+#include <QFont>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QStyleFactory>
+
 #include <clocale>
 #include <cstdlib>
 #include <fstream>
@@ -88,6 +94,24 @@ void PrepareGuiTestEnvironment() {
            1);
     setenv("LC_ALL", "C", 1);
     std::setlocale(LC_ALL, "C");
+}
+
+void HoverOver(QWidget* widget, QPoint position) {
+    const QPointF local(position);
+    QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void PinGuiTestLook() {
+    const QByteArray chosen = qgetenv("VARNEL_TEST_FONT");
+    const QString family = chosen.isEmpty() ? QStringLiteral("DejaVu Sans") : QString(chosen);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    for (const QString& asked : {QStringLiteral("Arial"), QStringLiteral("Sans Serif"),
+                                 QStringLiteral("Helvetica"), QStringLiteral("MS Shell Dlg 2")})
+        QFont::insertSubstitution(asked, family);
+    QApplication::setFont(QFont(family, 9));
+    QLocale::setDefault(QLocale::c());
 }
 
 } // namespace varnel::test

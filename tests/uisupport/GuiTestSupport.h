@@ -74,6 +74,14 @@ std::filesystem::path SettingsFile();
 
 // The offscreen platform (unless another is set) and the C locale.
 void PrepareGuiTestEnvironment();
+// Once the application exists: the Fusion style and one font for every
+// family the windows ask for, so layouts do not follow what fonts the machine
+// has. VARNEL_TEST_FONT names another family, for a run that proves it.
+void PinGuiTestLook();
+
+// Moves the mouse over a point of a widget as a hover does. QTest::mouseMove
+// misplaces the point when the screen is scaled by a fraction.
+void HoverOver(QWidget* widget, QPoint position);
 
 } // namespace varnel::test
 
@@ -83,6 +91,7 @@ void PrepareGuiTestEnvironment();
     int main(int argc, char** argv) {                                                              \
         varnel::test::PrepareGuiTestEnvironment();                                                 \
         varnel::TVarnelApplication app(argc, argv);                                                \
+        varnel::test::PinGuiTestLook();                                                            \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&test, argc, argv);                                                    \

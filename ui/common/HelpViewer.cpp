@@ -1,6 +1,6 @@
 #include "ui/common/HelpViewer.h"
 
-#include "common/ProgramFolder.h"
+#include "common/FileLocations.h"
 
 #include <QHBoxLayout>
 #include <QPointer>
@@ -89,7 +89,7 @@ void SetHelpFolder(const std::filesystem::path& folder) {
 }
 
 std::filesystem::path HelpFolder() {
-    return Folder().empty() ? ProgramFolder() / "help" : Folder();
+    return Folder().empty() ? FindDataFile("help") : Folder();
 }
 
 void ShowHelpTopic(int topic) {

@@ -1,6 +1,6 @@
 #include "ui/log/LogFile.h"
 
-#include "common/ProgramFolder.h"
+#include "common/FileLocations.h"
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 #include "common/Windows1252.h"
@@ -63,7 +63,7 @@ char32_t ReferenceAt(std::string_view text, size_t pos, size_t& length) {
 } // namespace
 
 std::filesystem::path LogFilePath() {
-    return ProgramFolder() / "ZureVave.log";
+    return WritableFile(TWritableKind::Data, "ZureVave.log");
 }
 
 std::string EncodeLogText(std::string_view utf8) {

@@ -1,6 +1,7 @@
 #include "ui/options/UnitOptions.h"
 
 #include "common/Exception.h"
+#include "common/FileLocations.h"
 #include "common/FormatValue.h"
 #include "common/ProgramFolder.h"
 #include "common/TextUtil.h"
@@ -34,11 +35,9 @@ TfmUnitOptions*& CurrentInstance() {
     return instance;
 }
 
-std::string InProgramFolder(const std::string& name) {
-    std::string folder = ProgramFolder().string();
-    if (folder.empty() || folder.back() != std::filesystem::path::preferred_separator)
-        folder += std::filesystem::path::preferred_separator;
-    return folder + name;
+// A units data file named in the settings, in the first data folder that has it.
+std::string InDataFolder(const std::string& name) {
+    return FindDataFile(name).string();
 }
 
 bool FileExists(const std::string& path) {
@@ -80,7 +79,7 @@ TfmUnitOptions::TfmUnitOptions(QWidget* parent, bool standAlone) : TfmOptGeneral
     pnlAloneOpt->setVisible(standAlone);
     stCaption->setVisible(!standAlone);
 
-    Settings.LoadFromFile(SettingsFileName());
+    Settings.LoadFromFile(SettingsFileToRead());
 
     CurrentInstance() = this;
     previousPrecision_ = SetPrecisionProvider([this] { return ReadOptions().Prec; });
@@ -220,12 +219,20 @@ std::filesystem::path TfmUnitOptions::SettingsFileName() {
     if (name.empty())
         name = "VarnelKalto";
     name.replace_extension(".ini");
-    return ProgramFolder() / name;
+    return WritableFile(TWritableKind::Config, name.string());
+}
+
+std::filesystem::path TfmUnitOptions::SettingsFileToRead() {
+    const std::filesystem::path saved = SettingsFileName();
+    if (FileExists(saved.string()))
+        return saved;
+    const std::filesystem::path shipped = FindDataFile(saved.filename().string());
+    return FileExists(shipped.string()) ? shipped : saved;
 }
 
 TUOpts TfmUnitOptions::ReadOptions() const {
     TUOpts options;
-    options.UnitFile = InProgramFolder(Settings.Value("UnitFile").value_or(""));
+    options.UnitFile = InDataFolder(Settings.Value("UnitFile").value_or(""));
     options.Prec = Settings.IntValue("Prec", 7);
     options.CopyBoth = Settings.IntValue("CopyBoth", 0) == 1;
     options.MinimOnTray = Settings.IntValue("MinimOnTray", 0) == 1;
@@ -243,7 +250,7 @@ TUOpts TfmUnitOptions::GetOptions() {
     if (!FileExists(options.UnitFile)) {
         ShowInfoMessage("Units file " + Text(options.UnitFile) +
                         " does not exist.\n Set on default");
-        options.UnitFile = InProgramFolder(DefaultUnitFile);
+        options.UnitFile = InDataFolder(DefaultUnitFile);
         Settings.SetValue("UnitFile", DefaultUnitFile);
     }
     return options;
@@ -267,7 +274,7 @@ void TfmUnitOptions::SaveOptions() {
 }
 
 void TfmUnitOptions::LoadOptions() {
-    Settings.LoadFromFile(SettingsFileName());
+    Settings.LoadFromFile(SettingsFileToRead());
     if (Settings.Empty())
         return;
     FillUnitFiles();
@@ -288,12 +295,17 @@ void TfmUnitOptions::LoadOptions() {
 void TfmUnitOptions::FillUnitFiles() {
     cbUnitFile->clear();
     std::vector<std::string> names;
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(ProgramFolder(), ec)) {
-        const std::string name = entry.path().filename().string();
-        std::error_code typeError;
-        if (IsUnitsDataFileName(name) && entry.is_regular_file(typeError))
-            names.push_back(name);
+    for (const auto& folder : DataSearchFolders()) {
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+            const std::string name = entry.path().filename().string();
+            std::error_code typeError;
+            const bool listed = std::any_of(names.begin(), names.end(), [&](const std::string& n) {
+                return SameText(n, name);
+            });
+            if (!listed && IsUnitsDataFileName(name) && entry.is_regular_file(typeError))
+                names.push_back(name);
+        }
     }
     // Listed as a desktop's file list shows them, whatever the disk's order.
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
@@ -326,7 +338,11 @@ void TfmUnitOptions::bbUnitDataEditorClick() {
     const std::optional<std::filesystem::path> edited = editor_(GetOptions().UnitFile);
     if (!edited)
         return;
-    if (!SameFolder(edited->parent_path(), ProgramFolder()))
+    const auto folders = DataSearchFolders();
+    const bool known = std::any_of(folders.begin(), folders.end(), [&](const auto& folder) {
+        return SameFolder(edited->parent_path(), folder);
+    });
+    if (!known)
         throw EM("Wrong file dir - must be the executable one");
     Settings.SetValue("UnitFile", edited->filename().string());
     Settings.SaveToFile(SettingsFileName());

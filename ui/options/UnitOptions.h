@@ -39,7 +39,11 @@ public:
     void SaveOptions() override;
     void LoadOptions() override;
     void FillUnitFiles();
+    // Where the settings are saved.
     static std::filesystem::path SettingsFileName();
+    // Where they are read from: the saved file, or before the first save the
+    // defaults shipped with an installed program.
+    static std::filesystem::path SettingsFileToRead();
 
     // The "Units Data Editor" button is shown once an editor is installed.
     void SetUnitsEditor(UnitsEditorFunction editor);

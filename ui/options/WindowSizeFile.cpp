@@ -1,6 +1,6 @@
 #include "ui/options/WindowSizeFile.h"
 
-#include "common/ProgramFolder.h"
+#include "common/FileLocations.h"
 #include "ui/options/KeyValueLines.h"
 
 #include <string>
@@ -8,7 +8,7 @@
 namespace varnel {
 
 std::filesystem::path WindowSizeFileName() {
-    return ProgramFolder() / "VarnelKalto.ext";
+    return WritableFile(TWritableKind::Config, "VarnelKalto.ext");
 }
 
 TWindowSize ReadWindowSize() {

@@ -5,8 +5,8 @@
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
 #include "ui/common/StdText.h"
-#include "ui/valueline/SingleRichEdit.h"
 #include "ui/pages/UnitModule.h"
+#include "ui/valueline/SingleRichEdit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -114,6 +114,8 @@ void TfmIO::CreateGrid() {
     sgIO = new QTableWidget(RowCount, ColumnCount, this);
     sgIO->setObjectName("sgIO");
     sgIO->horizontalHeader()->hide();
+    // The hidden header would otherwise keep a font-dependent minimum width.
+    sgIO->horizontalHeader()->setMinimumSectionSize(0);
     sgIO->verticalHeader()->hide();
     sgIO->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sgIO->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

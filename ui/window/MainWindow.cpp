@@ -1,8 +1,8 @@
 #include "ui/window/MainWindow.h"
 
 #include "common/Exception.h"
+#include "common/FileLocations.h"
 #include "common/HelpTopics.h"
-#include "common/ProgramFolder.h"
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 #include "convert/Convert.h"
@@ -108,7 +108,7 @@ void TfrmUnitsConvert::FormCreate() {
     frmOptCont = new TfrmOptCont(this);
     frmProgressMsg = new TfrmProgressMsg(this);
 
-    SetHelpFolder(ProgramFolder() / "help");
+    SetHelpFolder(FindDataFile("help"));
     if (!HasXmlImplementation(XmlImplementationName))
         ShowInfoMessage("MSXML component is missing");
     SetupConverter();
@@ -222,7 +222,7 @@ std::string TfrmUnitsConvert::UnitsDataPath() {
     const std::string named = GetOptions().UnitFile;
     if (FileExists(named))
         return named;
-    return (ProgramFolder() / "Varnel.unt").string();
+    return FindDataFile("Varnel.unt").string();
 }
 
 void TfrmUnitsConvert::SetupConverter() {

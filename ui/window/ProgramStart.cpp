@@ -1,12 +1,12 @@
 #include "ui/window/ProgramStart.h"
 
 #include "common/AbbrevList.h"
-#include "common/ProgramFolder.h"
+#include "common/FileLocations.h"
 #include "engine/GlobalParser.h"
 #include "ui/common/MessageBoxes.h"
-#include "ui/window/SingleInstance.h"
 #include "ui/common/VarnelApplication.h"
 #include "ui/window/MainWindow.h"
+#include "ui/window/SingleInstance.h"
 
 #include <QLocale>
 #include <QTimer>
@@ -39,7 +39,7 @@ void FixNumberFormat() {
 // and the abbreviations of unit symbols.
 void PrepareSharedHelpers() {
     GlobalParser();
-    LoadAbbrevList(ProgramFolder() / "abrv.lst");
+    LoadAbbrevList(FindDataFile("abrv.lst"));
 }
 
 } // namespace

@@ -2,12 +2,12 @@
 #include "common/FormatValue.h"
 #include "common/HelpTopics.h"
 #include "ui/common/HelpViewer.h"
-#include "ui/valueline/FrameIO.h"
 #include "ui/log/LogPage.h"
-#include "ui/window/MainWindow.h"
+#include "ui/options/OptCont.h"
 #include "ui/pages/SimpleOne.h"
 #include "ui/pages/SimplePage.h"
-#include "ui/options/OptCont.h"
+#include "ui/valueline/FrameIO.h"
+#include "ui/window/MainWindow.h"
 #include "uisupport/GuiTestSupport.h"
 
 #include <QAbstractItemView>
@@ -273,7 +273,7 @@ void IntegConvTest::TreeShowsEnabledCategoriesWithTheirCoreUnit() {
     QCOMPARE(ExpandedDomains(w), QStringList{"Space"});
 
     QTreeWidgetItem* length = w.Node("Length [m]");
-    QTest::mouseMove(w.Tree()->viewport(), w.Tree()->visualItemRect(length).center());
+    HoverOver(w.Tree()->viewport(), w.Tree()->visualItemRect(length).center());
     QTRY_COMPARE(w.window->statusBar()->currentMessage(),
                  QString(" Length [m] (root type) distance"));
 }

@@ -1,8 +1,8 @@
 #include "ui/log/LogPage.h"
 
 #include "common/ProgramFolder.h"
-#include "ui/valueline/FrameIO.h"
 #include "ui/log/LogFile.h"
+#include "ui/valueline/FrameIO.h"
 #include "ui/window/MainWindow.h"
 #include "uisupport/GuiTestSupport.h"
 
@@ -129,6 +129,7 @@ QString WriteFailure(const std::filesystem::path& log) {
 int RunRecordingChild(int argc, char** argv) {
     PrepareGuiTestEnvironment();
     TVarnelApplication app(argc, argv);
+    varnel::test::PinGuiTestLook();
     SetProgramFolder(argv[2]);
     SetMessageBoxFunction(
         [](TMessageKind, const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
@@ -511,6 +512,7 @@ int main(int argc, char** argv) {
         return RunRecordingChild(argc, argv);
     PrepareGuiTestEnvironment();
     TVarnelApplication app(argc, argv);
+    varnel::test::PinGuiTestLook();
     LogPageTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -4,11 +4,11 @@
 #include "convert/Convert.h"
 #include "ui/about/WebLinks.h"
 #include "ui/common/HelpViewer.h"
+#include "ui/options/UnitOptions.h"
 #include "ui/pages/CategoryTree.h"
+#include "ui/pages/UnitGrid.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/window/MainWindow.h"
-#include "ui/pages/UnitGrid.h"
-#include "ui/options/UnitOptions.h"
 #include "uisupport/GuiTestSupport.h"
 
 #include <QGroupBox>
@@ -674,11 +674,11 @@ void AllUnitsPageTest::HintsReachTheStatusBar() {
     TfmAllUnits* page = w.Frame("fmAllUnits1");
     auto* tree = page->findChild<TCategoryTree*>("Tree1");
     QTreeWidgetItem* length = tree->topLevelItem(0)->child(0);
-    QTest::mouseMove(tree->viewport(), tree->visualItemRect(length).center());
+    HoverOver(tree->viewport(), tree->visualItemRect(length).center());
     QTRY_COMPARE(w.Status(), QString(" Length [m] (root type) how far"));
 
     auto* grid = page->findChild<TUnitGrid*>("sgTarget");
-    QTest::mouseMove(grid->viewport(), grid->visualItemRect(grid->item(1, 1)).center());
+    HoverOver(grid->viewport(), grid->visualItemRect(grid->item(1, 1)).center());
     QTRY_COMPARE(w.Status(), QString(" a thousand metres"));
 }
 

@@ -170,6 +170,7 @@ int main(int argc, char** argv) {
     }
     varnel::test::PrepareGuiTestEnvironment();
     TVarnelApplication app(argc, argv);
+    varnel::test::PinGuiTestLook();
     SingleInstanceTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
