@@ -67,7 +67,7 @@ TCliConverter::TCliConverter(std::string_view unitsDataText) {
     target_.SetKeepValue(false);
     source_.LoadFromText(unitsDataText);
     if (source_.Root())
-        target_.LoadFromText(unitsDataText);
+        target_.ShareModel(source_);
 }
 
 std::string TCliConverter::Convert(std::string_view quantity, std::string_view target) {

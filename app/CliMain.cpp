@@ -7,5 +7,6 @@
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
     std::vector<std::string> arguments(argv + 1, argv + argc);
-    return varnel::cli::RunCli(arguments, std::cin, std::cout, std::cerr);
+    return varnel::cli::RunCli(arguments, std::cin, std::cout, std::cerr,
+                               varnel::cli::TModelAtEnd::LeaveToExit);
 }

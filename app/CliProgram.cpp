@@ -33,6 +33,10 @@ const char* const Usage =
 
 const char* const BatchLineSeparator = "->";
 
+// The units data a run leaves to the process exit. Held here, it stays
+// reachable: a leak checker sees it kept, not lost.
+TCliConverter* LeftToExit = nullptr;
+
 // Messages of the core become lines on standard error, marked with the
 // batch line they belong to, for as long as the run lasts.
 class TMessageLines {
@@ -179,7 +183,7 @@ int RunValidateOption(const TCliOptions& options, std::ostream& out, std::ostrea
 } // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, TModelAtEnd atEnd) {
     TMessageLines messages(err);
     TCliOptions options;
     if (!Attempt(err, "", [&] { options = ParseCliArguments(arguments); }))
@@ -194,6 +198,7 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     std::unique_ptr<TCliConverter> converter;
     if (!Attempt(err, "", [&] { converter = LoadConverter(DataFileOf(options)); }))
         return 1;
+    int status = 0;
     if (options.List) {
         const TCats& units = converter->Units();
         const bool listed = Attempt(err, "", [&] {
@@ -202,9 +207,13 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
             else
                 ListCategory(units, options.ListCategory, out);
         });
-        return listed ? 0 : 1;
+        status = listed ? 0 : 1;
+    } else {
+        status = RunConversion(*converter, options, in, out, err, messages);
     }
-    return RunConversion(*converter, options, in, out, err, messages);
+    if (atEnd == TModelAtEnd::LeaveToExit)
+        LeftToExit = converter.release();
+    return status;
 }
 
 } // namespace varnel::cli

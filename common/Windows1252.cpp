@@ -3,7 +3,9 @@
 #include "common/Exception.h"
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace varnel {
 
@@ -20,6 +22,50 @@ char32_t ByteToCodePoint(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F)
         return HighControls[byte - 0x80];
     return byte;
+}
+
+// The UTF-8 form of every byte from 0x80 on, worked out once.
+struct TUtf8Form {
+    char Bytes[3] = {};
+    uint8_t Length = 0;
+};
+
+constexpr TUtf8Form Utf8FormOf(char32_t cp) {
+    TUtf8Form form;
+    if (cp < 0x800) {
+        form.Bytes[0] = static_cast<char>(0xC0 | (cp >> 6));
+        form.Bytes[1] = static_cast<char>(0x80 | (cp & 0x3F));
+        form.Length = 2;
+    } else {
+        form.Bytes[0] = static_cast<char>(0xE0 | (cp >> 12));
+        form.Bytes[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        form.Bytes[2] = static_cast<char>(0x80 | (cp & 0x3F));
+        form.Length = 3;
+    }
+    return form;
+}
+
+constexpr std::array<TUtf8Form, 128> HighByteForms = [] {
+    std::array<TUtf8Form, 128> forms{};
+    for (unsigned byte = 0x80; byte <= 0xFF; ++byte)
+        forms[byte - 0x80] =
+            Utf8FormOf(byte <= 0x9F ? HighControls[byte - 0x80] : static_cast<char32_t>(byte));
+    return forms;
+}();
+
+// Length of the leading run of bytes below 0x80, eight bytes at a time.
+size_t AsciiRunLength(const char* bytes, size_t size) {
+    constexpr uint64_t HighBits = 0x8080808080808080ULL;
+    size_t i = 0;
+    for (; i + 8 <= size; i += 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, bytes + i, 8);
+        if ((word & HighBits) != 0)
+            break;
+    }
+    while (i < size && static_cast<unsigned char>(bytes[i]) < 0x80)
+        ++i;
+    return i;
 }
 
 int CodePointToByte(char32_t cp) {
@@ -90,11 +136,24 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const size_t run = AsciiRunLength(bytes.data() + i, bytes.size() - i);
+        out.append(bytes.data() + i, run);
+        i += run;
+        if (i < bytes.size()) {
+            const TUtf8Form& form = HighByteForms[static_cast<unsigned char>(bytes[i]) - 0x80];
+            out.append(form.Bytes, form.Length);
+            ++i;
+        }
+    }
+}
+
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
-    out.reserve(bytes.size());
-    for (char c : bytes)
-        AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(c)));
+    out.reserve(bytes.size() + bytes.size() / 8);
+    AppendWindows1252AsUtf8(out, bytes);
     return out;
 }
 

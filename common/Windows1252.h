@@ -7,9 +7,10 @@ namespace varnel {
 
 // Files on disk are Windows-1252; text in memory is UTF-8.
 std::string Windows1252ToUtf8(std::string_view bytes);
+void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes);
 
 enum class Unencodable {
-    Refuse,         // raise Exception naming the character
+    Refuse,            // raise Exception naming the character
     CharacterReference // write it as &#NNN; (only valid inside XML text)
 };
 std::string Utf8ToWindows1252(std::string_view utf8, Unencodable policy = Unencodable::Refuse);

@@ -23,15 +23,28 @@ int32_t Sign(int32_t x) {
 
 } // namespace
 
-TConvert::TConvert() = default;
+TConvert::TConvert() : lookup_(std::make_shared<TUnitLookup>()) {}
 
-TConvert::TConvert(const std::filesystem::path& fileName) : TCats(fileName) {}
+TConvert::TConvert(const std::filesystem::path& fileName)
+    : TCats(fileName), lookup_(std::make_shared<TUnitLookup>()) {}
 
 TConvert::~TConvert() = default;
 
 void TConvert::LoadFromText(std::string_view text) {
     ForgetUnits();
     TCats::LoadFromText(text);
+}
+
+void TConvert::LoadFromDocument(std::shared_ptr<TXmlDocument> document) {
+    ForgetUnits();
+    TCats::LoadFromDocument(std::move(document));
+}
+
+void TConvert::ShareModel(const TCats& other) {
+    ForgetUnits();
+    TCats::ShareModel(other);
+    if (const auto* engine = dynamic_cast<const TConvert*>(&other))
+        lookup_ = engine->lookup_;
 }
 
 void TConvert::Clear() {
@@ -42,7 +55,8 @@ void TConvert::Clear() {
 void TConvert::ForgetUnits() {
     dims_.clear();
     spareDims_.clear();
-    lookup_.Reset();
+    // A fresh index: another engine may still read the old one.
+    lookup_ = std::make_shared<TUnitLookup>();
 }
 
 TDim* TConvert::Dims(int index) const {
@@ -52,7 +66,7 @@ TDim* TConvert::Dims(int index) const {
 }
 
 bool TConvert::LookUpUnit(std::string_view symbol, int& catIndex, int& unitIndex) const {
-    return lookup_.FindUnit(*this, symbol, catIndex, unitIndex);
+    return lookup_->FindUnit(*this, symbol, catIndex, unitIndex);
 }
 
 void TConvert::SetText(std::string_view text) {
@@ -111,8 +125,8 @@ bool TConvert::AddUnit(const TUnitRec& unit) {
 
 bool TConvert::AddKnownUnit(const TUnitRec& unit, int catIndex, int unitIndex) {
     TCat& cat = *Cats(catIndex);
-    const TCatKind kind = lookup_.CatKind(*this, catIndex);
-    if (lookup_.HasRuleUnits(*this, catIndex) && unit.Degree != 1) {
+    const TCatKind kind = lookup_->CatKind(*this, catIndex);
+    if (lookup_->HasRuleUnits(*this, catIndex) && unit.Degree != 1) {
         ShowMessage(RuleUnitWithExponent);
         return false;
     }
@@ -133,7 +147,7 @@ bool TConvert::AddKnownUnit(const TUnitRec& unit, int catIndex, int unitIndex) {
         return true;
     }
     const int baseIndex = supplemental ? IndexOfCatObject(cat.RootCat()) : catIndex;
-    if (lookup_.CatKind(*this, baseIndex) != ckRoot)
+    if (lookup_->CatKind(*this, baseIndex) != ckRoot)
         throw EM("358");
     std::unique_ptr<TDim> dim = NewDim(*Cats(baseIndex));
     dim->catIndex_ = baseIndex;

@@ -27,6 +27,9 @@ public:
     // Reloads the units data; the quantity's factors and the symbol index
     // are gone with the old categories.
     void LoadFromText(std::string_view text) override;
+    void LoadFromDocument(std::shared_ptr<TXmlDocument> document) override;
+    // With the model, the other engine's symbol index is shared too.
+    void ShareModel(const TCats& other) override;
     void Clear() override;
 
     // Replaces the quantity by the one written in text ("36 [km/h]"). A
@@ -78,7 +81,7 @@ private:
     bool keepValue_ = false;
     std::vector<std::unique_ptr<TDim>> dims_;
     std::vector<std::unique_ptr<TDim>> spareDims_;
-    mutable TUnitLookup lookup_;
+    std::shared_ptr<TUnitLookup> lookup_;
 };
 
 } // namespace varnel

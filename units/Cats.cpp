@@ -10,9 +10,9 @@
 
 namespace varnel {
 
-TCats::TCats() = default;
+TCats::TCats() : doc_(std::make_shared<TXmlDocument>()), model_(std::make_shared<TModel>()) {}
 
-TCats::TCats(const std::filesystem::path& fileName) {
+TCats::TCats(const std::filesystem::path& fileName) : TCats() {
     std::error_code ec;
     if (std::filesystem::exists(fileName, ec))
         LoadFromText(ReadTextFile(fileName));
@@ -22,34 +22,45 @@ TCats::~TCats() = default;
 
 void TCats::LoadFromText(std::string_view text) {
     Clear();
+    auto document = std::make_shared<TXmlDocument>();
     try {
-        doc_.LoadFromText(text);
+        document->LoadFromText(text);
     } catch (const EXmlParseError& e) {
         ShowMessage(e.Message());
         return;
     }
-    // The parse replaced the document, so the previous Root is gone with it.
+    LoadFromDocument(std::move(document));
+}
+
+void TCats::LoadFromDocument(std::shared_ptr<TXmlDocument> document) {
+    Clear();
+    doc_ = std::move(document);
+    // The previous Root is gone with the previous document.
     root_ = {};
-    root_ = UnitsDataOf(doc_);
+    root_ = UnitsDataOf(*doc_);
     LoadCategories();
     LinkSupplementalCategories();
 }
 
+void TCats::ShareModel(const TCats& other) {
+    doc_ = other.doc_;
+    root_ = other.root_;
+    model_ = other.model_;
+}
+
 void TCats::Clear() {
-    allUnits_.Clear();
-    for (auto& cat : cats_)
-        cat->Clear();
-    cats_.clear();
+    // Another model may still read the categories: they go with the last.
+    model_ = std::make_shared<TModel>();
 }
 
 TCat* TCats::Cats(int index) const {
     if (index < 0 || index >= CatCount())
         return nullptr;
-    return cats_[static_cast<size_t>(index)].get();
+    return model_->Cats[static_cast<size_t>(index)].get();
 }
 
 int TCats::AddCat(std::unique_ptr<TCat> cat) {
-    cats_.push_back(std::move(cat));
+    model_->Cats.push_back(std::move(cat));
     return CatCount() - 1;
 }
 
@@ -100,13 +111,13 @@ void TCats::LoadCategories() {
                 continue;
             TCat* cat = Cats(AddCat(std::make_unique<TCat>(this, category)));
             for (TUnit* unit : cat->Units())
-                allUnits_.Add(unit);
+                model_->AllUnits.Add(unit);
         }
     }
 }
 
 void TCats::LinkSupplementalCategories() {
-    for (auto& cat : cats_)
+    for (auto& cat : model_->Cats)
         if (cat->Kind() == ckSup)
             LinkSupplementalCategory(*cat);
 }

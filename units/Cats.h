@@ -14,7 +14,9 @@ namespace varnel {
 
 // All enabled categories of one units data document, which it parses and
 // keeps. Every load starts afresh: references into the previous load are
-// stale afterwards.
+// stale afterwards. Several models can share one parsed document and its
+// categories (ShareModel), so that the engines of one window parse the data
+// once; a load or a Clear then parts the model from the others.
 class TCats {
 public:
     TCats();
@@ -28,10 +30,15 @@ public:
     // Malformed XML is shown as a message and leaves the model empty with
     // Root unchanged; every other error goes to the caller.
     virtual void LoadFromText(std::string_view text);
+    // Loads the categories of a parsed document, which the model keeps; every
+    // error goes to the caller.
+    virtual void LoadFromDocument(std::shared_ptr<TXmlDocument> document);
+    // Reads the document and the categories of another model, as loaded now.
+    virtual void ShareModel(const TCats& other);
     // Frees every category; the document and Root stay.
     virtual void Clear();
 
-    int CatCount() const { return static_cast<int>(cats_.size()); }
+    int CatCount() const { return static_cast<int>(model_->Cats.size()); }
     // The category at index, or nullptr outside 0..CatCount-1.
     TCat* Cats(int index) const;
     int AddCat(std::unique_ptr<TCat> cat);
@@ -44,8 +51,8 @@ public:
     // matches.
     bool FindUnit(std::string_view symbol, int& catIndex, int& unitIndex) const;
 
-    const TUnitList& AllUnits() const { return allUnits_; }
-    TXmlDocument& Doc() { return doc_; }
+    const TUnitList& AllUnits() const { return model_->AllUnits; }
+    TXmlDocument& Doc() { return *doc_; }
     // The `UnitsData` binding of the last load that parsed; without element
     // before that.
     const TXMLUnitsDataType& Root() const { return root_; }
@@ -56,10 +63,14 @@ private:
     void LinkSupplementalCategories();
     void LinkSupplementalCategory(TCat& cat);
 
-    TXmlDocument doc_;
+    struct TModel {
+        std::vector<std::unique_ptr<TCat>> Cats;
+        TUnitList AllUnits;
+    };
+
+    std::shared_ptr<TXmlDocument> doc_;
     TXMLUnitsDataType root_;
-    std::vector<std::unique_ptr<TCat>> cats_;
-    TUnitList allUnits_;
+    std::shared_ptr<TModel> model_;
 };
 
 } // namespace varnel

@@ -270,18 +270,17 @@ void TfrmUnitsConvert::SetupConverter() {
 }
 
 void TfrmUnitsConvert::LoadEngines(const std::string& text) {
-    {
-        // Malformed text would leave both engines empty: refuse it first.
-        TXmlDocument probe;
-        probe.LoadFromText(text);
-    }
+    // Malformed text would leave both engines empty: refuse it first. Both
+    // engines then read the one parsed model.
+    auto document = std::make_shared<TXmlDocument>();
+    document->LoadFromText(text);
     try {
-        iCnv->LoadFromText(text);
-        oCnv->LoadFromText(text);
+        iCnv->LoadFromDocument(std::move(document));
+        oCnv->ShareModel(*iCnv);
     } catch (...) {
         if (!loadedText_.empty()) {
             iCnv->LoadFromText(loadedText_);
-            oCnv->LoadFromText(loadedText_);
+            oCnv->ShareModel(*iCnv);
         }
         throw;
     }
