@@ -45,8 +45,8 @@ mass.unit("Earth mass", "M_earth", D("5.97217E24"), "astronomical",
           "about 5.97217E+24 kg: nominal GM (IAU 2015) over G (CODATA 2018)")
 mass.unit("Jupiter mass", "M_jup", D("1.89812E27"), "astronomical",
           "about 1.89812E+27 kg: nominal GM (IAU 2015) over G (CODATA 2018)")
-mass.unit("pound", "lb", LB, "imperial,US", "avoirdupois pound, exactly 0.45359237 kg (1959)")
-mass.unit("ounce", "oz", OZ, "imperial,US,cooking",
+mass.unit("pound (avoirdupois)", "lb", LB, "imperial,US", "avoirdupois pound, exactly 0.45359237 kg (1959)")
+mass.unit("ounce (avoirdupois)", "oz", OZ, "imperial,US,cooking",
           "avoirdupois ounce, 1/16 lb = 28.349523125 g")
 mass.unit("dram (avoirdupois)", "dr", OZ / 16, "imperial,US", "1/16 oz = 1.7718451953125 g")
 mass.unit("grain", "gr", GR, "imperial,US,medical", "1/7000 lb, exactly 64.79891 mg")
@@ -60,9 +60,9 @@ mass.unit("kip (kilopound)", "klb", 1000 * LB, "US,engineering", "1000 lb")
 mass.unit("slug", "slug", SLUG, "imperial,US,engineering",
           "1 lbf.s^2/ft = 14.593902937206365 kg")
 mass.unit("slinch", "slinch", LBF / IN, "US,engineering", "1 lbf.s^2/in = 12 slug")
-mass.unit("troy ounce", "ozt", TROY_OZ, "imperial,US,trade",
+mass.unit("ounce (troy)", "ozt", TROY_OZ, "imperial,US,trade",
           "480 gr = 31.1034768 g (precious metals)")
-mass.unit("troy pound", "lbt", 12 * TROY_OZ, "imperial,US,trade", "12 ozt = 5760 gr")
+mass.unit("pound (troy)", "lbt", 12 * TROY_OZ, "imperial,US,trade", "12 ozt = 5760 gr")
 mass.unit("pennyweight", "dwt", 24 * GR, "imperial,US,trade", "24 gr = 1/20 ozt")
 mass.unit("scruple (apothecaries')", "scruple", 20 * GR, "historical,medical", "20 gr")
 mass.unit("dram (apothecaries')", "dr_ap", 60 * GR, "historical,medical", "3 scruples = 60 gr")
@@ -175,7 +175,7 @@ energy.unit("calorie (thermochemical)", "cal", CAL_TH, "metric,cooking",
             "exactly 4.184 J")
 energy.unit("kilocalorie (thermochemical)", "kcal", 1000 * CAL_TH, "metric,cooking",
             "exactly 4184 J")
-energy.unit("food calorie", "Cal", 1000 * CAL_TH, "cooking,US",
+energy.unit("calorie (food, kilocalorie)", "Cal", 1000 * CAL_TH, "cooking,US",
             "large calorie of nutrition labels, 1 kcal = 4184 J")
 energy.unit("calorie (International Table)", "cal_IT", CAL_IT, "metric", "exactly 4.1868 J")
 energy.unit("kilocalorie (International Table)", "kcal_IT", 1000 * CAL_IT, "metric",
@@ -184,7 +184,7 @@ energy.unit("calorie (15 degC)", "cal_15", D("4.1855"), "metric,historical",
             "about 4.1855 J")
 energy.unit("calorie (20 degC)", "cal_20", D("4.1819"), "metric,historical", "about 4.1819 J")
 energy.unit("calorie (mean)", "cal_mean", D("4.19002"), "metric,historical", "about 4.19002 J")
-energy.unit("British thermal unit", "Btu", BTU_IT, "imperial,US",
+energy.unit("British thermal unit (IT)", "Btu", BTU_IT, "imperial,US",
             "International Table, exactly 1055.05585262 J")
 energy.unit("British thermal unit (thermochemical)", "Btu_th", CAL_TH * 1000 * LB * 5 / 9,
             "imperial,US", "1 cal_th/g.degC x 1 lb x 5/9 degC = 1054.3502644888889 J")

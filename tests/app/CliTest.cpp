@@ -149,6 +149,15 @@ TEST(Cli, BatchOfGoodLinesSucceeds) {
     EXPECT_EQ(result.Status, 0);
 }
 
+TEST(Cli, SearchListsMatchingUnitsWithTheirCategory) {
+    CliResult result = RunCli(Basic, {"--search", "KNO"});
+    EXPECT_EQ(result.Out, "knot [kn]  (Speed)\n");
+    EXPECT_EQ(result.Status, 0);
+    result = RunCli(Basic, {"--search", "xyzzy"});
+    EXPECT_EQ(result.Err, "No unit matches xyzzy.\n");
+    EXPECT_EQ(result.Status, 1);
+}
+
 TEST(Cli, ListsCategoriesAndUnits) {
     CliResult result = RunCli(Basic, {"--list"});
     EXPECT_EQ(result.Status, 0);
