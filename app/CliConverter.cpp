@@ -1,9 +1,11 @@
 #include "app/CliConverter.h"
 
 #include "common/Messages.h"
+#include "common/NumberSyntax.h"
 #include "common/TextUtil.h"
 #include "convert/CompatibleUnits.h"
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -52,6 +54,30 @@ std::string CompoundUnitError(const TConvert& engine, const std::string& notatio
            (category != nullptr ? category->Name() : std::string()) + ", as a factor.";
 }
 
+// A quantity without a number, or with one out of range, would otherwise come
+// out as NAN or INF.
+void CheckSourceNumber(std::string_view quantity) {
+    const std::string text = Trim(quantity.substr(0, quantity.find('[')));
+    if (text.empty())
+        throw ECliError("Write a number before the units, for example 36 [km/h].");
+    double value = 0;
+    switch (ReadNumber(text, value)) {
+    case NumberRead::Ok:
+        return;
+    case NumberRead::NotANumber:
+        throw ECliError("\"" + text + "\" is not a number.");
+    case NumberRead::Overflow:
+        throw ECliError("\"" + text + "\" is too large a number.");
+    }
+}
+
+void CheckResultNumber(double value) {
+    if (std::isnan(value))
+        throw ECliError("The result is not a number.");
+    if (std::isinf(value))
+        throw ECliError("The result is too large a number.");
+}
+
 std::string TargetUnits(std::string_view target) {
     std::string units(target);
     if (units.find('[') == std::string::npos)
@@ -72,27 +98,33 @@ TCliConverter::TCliConverter(std::string_view unitsDataText) {
 
 std::string TCliConverter::Convert(std::string_view quantity, std::string_view target) {
     const std::string targetUnits = TargetUnits(target);
+    if (quantity.find('[') != std::string_view::npos)
+        CheckSourceNumber(quantity);
     TMessageHold messages;
+    std::string result;
     try {
-        return ConvertByFactors(quantity, targetUnits);
+        result = ConvertByFactors(quantity, targetUnits);
     } catch (const ECliError& e) {
         // One unit converts to any unit of its category, compound ones included.
-        if (!e.Message().empty() && ConvertsAsOneUnit(quantity, targetUnits))
-            return OneUnitResult(targetUnits);
-        const TCompatibleResult compatible = ThroughBaseUnits(quantity, targetUnits);
-        if (compatible.Converted) {
-            messages.Drop();
-            return compatible.Text;
+        if (e.Message().empty() || !ConvertsAsOneUnit(quantity, targetUnits)) {
+            const TCompatibleResult compatible = ThroughBaseUnits(quantity, targetUnits);
+            if (compatible.Converted) {
+                messages.Drop();
+                return compatible.Text;
+            }
+            // Between units of the base quantities (length, time, mass) the
+            // factor by factor answer already names what is missing; a derived
+            // unit needs its base units spelled out.
+            if (!compatible.Error.empty() && compatible.Derived) {
+                messages.Drop();
+                throw ECliError(compatible.Error);
+            }
+            throw;
         }
-        // Between units of the base quantities (length, time, mass) the
-        // factor by factor answer already names what is missing; a derived
-        // unit needs its base units spelled out.
-        if (!compatible.Error.empty() && compatible.Derived) {
-            messages.Drop();
-            throw ECliError(compatible.Error);
-        }
-        throw;
+        result = OneUnitResult(targetUnits);
     }
+    CheckResultNumber(target_.Number());
+    return result;
 }
 
 TCompatibleResult TCliConverter::ThroughBaseUnits(std::string_view quantity,

@@ -3,6 +3,7 @@
 #include "common/Exception.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <functional>
 
@@ -21,11 +22,19 @@ struct TCliOption {
     std::function<void(TCliOptions&, const std::string&)> Apply;
 };
 
+// The formatter would quietly raise a smaller precision to 2 and cut a
+// larger one to 18, so the tool refuses what it would not honour.
+constexpr int MinPrecision = 2;
+constexpr int MaxPrecision = 18;
+
 int ReadPrecision(const std::string& text) {
     int value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || ec != std::errc() || end != text.data() + text.size())
         throw Exception("--prec needs a whole number of digits, not \"" + text + "\".");
+    if (value < MinPrecision || value > MaxPrecision)
+        throw Exception("--prec needs " + std::to_string(MinPrecision) + " to " +
+                        std::to_string(MaxPrecision) + " digits, not " + text + ".");
     return value;
 }
 
@@ -68,8 +77,38 @@ const TCliOption* FindOption(std::string_view name) {
     return nullptr;
 }
 
+// "-x" is an option, "-5 [m]" and "-.5 [m]" are quantities.
 bool IsOptionLike(const std::string& argument) {
-    return argument.starts_with("--") || argument == "-h";
+    if (argument.starts_with("--"))
+        return true;
+    if (argument.size() < 2 || argument[0] != '-')
+        return false;
+    const unsigned char second = static_cast<unsigned char>(argument[1]);
+    return std::isalpha(second) != 0;
+}
+
+// The optional value of --list and --validate may come anywhere on the line,
+// "--validate --all FILE" as well as "--validate FILE --all".
+void TakeOptionalValue(std::vector<std::string>& words, std::string& value) {
+    if (value.empty() && !words.empty()) {
+        value = words.front();
+        words.erase(words.begin());
+    }
+}
+
+void CheckCombination(TCliOptions& options) {
+    if (options.List && options.Validate)
+        throw Exception("--list and --validate go one at a time.");
+    if (options.List)
+        TakeOptionalValue(options.Conversion, options.ListCategory);
+    if (options.Validate) {
+        std::string file = options.ValidateFile.string();
+        TakeOptionalValue(options.Conversion, file);
+        options.ValidateFile = file;
+    }
+    if ((options.List || options.Validate) && !options.Conversion.empty())
+        throw Exception("Unexpected argument \"" + options.Conversion.front() +
+                        "\"; see varnel --help.");
 }
 
 } // namespace
@@ -108,6 +147,7 @@ TCliOptions ParseCliArguments(const std::vector<std::string>& arguments) {
         }
         option->Apply(options, value);
     }
+    CheckCombination(options);
     return options;
 }
 

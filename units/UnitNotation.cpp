@@ -7,6 +7,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace varnel {
@@ -228,6 +229,36 @@ int SplitCodePoints(std::u32string_view text, std::vector<TTokenRec>& tokens) {
     return static_cast<int>(tokens.size());
 }
 
+bool IsNotationChar(char32_t c) {
+    return c == ' ' || c == '\t' || IsWordChar(c) || IsOperator(c) || IsExtraLetter(c);
+}
+
+std::string UnknownCharacterMessage(std::u32string_view text, size_t index) {
+    const char32_t c = text[index];
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+    // A control character would only garble the message, so its code alone names it.
+    const bool printable = c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0);
+    std::string name = printable ? "\"" + Encode(std::u32string_view(&c, 1)) + "\" (" + code + ")"
+                                 : std::string(code);
+    return "Unknown character " + name + " at position " + std::to_string(index + 1) +
+           " of the units \"" + Encode(text) + "\".";
+}
+
+// A character outside the notation would otherwise be dropped, and 1 [µm]
+// would read as metres.
+bool RefuseUnknownCharacter(std::string_view text) {
+    ExtraLettersScope extraLetters;
+    const std::u32string codePoints = Decode(text);
+    for (size_t i = 0; i < codePoints.size(); ++i) {
+        if (!IsNotationChar(codePoints[i])) {
+            ShowMessage(UnknownCharacterMessage(codePoints, i));
+            return true;
+        }
+    }
+    return false;
+}
+
 std::u32string WithPlainPowers(std::string_view text) {
     std::u32string result;
     for (char32_t c : Decode(text)) {
@@ -386,6 +417,8 @@ int SplitTokens(std::string_view text, std::vector<TTokenRec>& tokens) {
 
 bool ParseUnits(std::string_view text, TUnitEntries& list) {
     list.clear();
+    if (RefuseUnknownCharacter(text))
+        return false;
     std::vector<TTokenRec> tokens;
     {
         ExtraLettersScope extraLetters;

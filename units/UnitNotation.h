@@ -23,8 +23,8 @@ using TUnitEntries = std::vector<TUnitRec>;
 enum TTokenKind : uint8_t { tkOther = 0, tkNumber = 1, tkWord = 2, tkOperator = 3 };
 
 struct TTokenRec {
-    int StartPos = 0;    // 1-based position of the first character, in code points
-    int TokenLength = 0; // length of TokenText, in code points
+    int StartPos = 0;      // 1-based position of the first character, in code points
+    int TokenLength = 0;   // length of TokenText, in code points
     std::string TokenText; // at most 20 characters
     double TokenValue = 0;
     TTokenKind TokenKind = tkOther;

@@ -1,6 +1,7 @@
 #include "units/Validation.h"
 
 #include "common/TextUtil.h"
+#include "engine/Parser.h"
 #include "units/Unit.h"
 #include "units/UnitNotation.h"
 #include "units/UnitPartners.h"
@@ -17,6 +18,39 @@ constexpr std::string_view CoreUnitType = "si-unit";
 constexpr std::string_view FactorUnitType = "factor";
 constexpr std::string_view RootCatType = "root";
 constexpr std::string_view SupCatType = "sup";
+
+// A rule that is sound for some inputs only (sqrt(#), acos(#), log(#-1)) must
+// still pass, so it fails only when none of these values gets through it.
+constexpr const char* RuleTestValues[] = {"0.5", "1.5", "10", "(-0.5)"};
+
+// Why a conversion rule cannot be used: it does not compile, or no test value
+// gives a number. Empty when it can.
+std::string RuleProblem(const std::string& rule) {
+    static TParser parser;
+    std::string problem;
+    for (const char* value : RuleTestValues) {
+        try {
+            parser.SetExpression(ReplaceAll(rule, "#", value));
+            if (std::isfinite(static_cast<double>(parser.Value())))
+                return {};
+            if (problem.empty())
+                problem = "not a number";
+        } catch (const std::exception& error) {
+            if (problem.empty())
+                problem = error.what();
+        }
+    }
+    for (char& c : problem)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    return problem;
+}
+
+// Brackets would end a quantity's units and an arrow would split a batch line.
+bool SymbolBreaksTheNotation(const std::string& symbol) {
+    return symbol.find_first_of("[]") != std::string::npos ||
+           symbol.find("->") != std::string::npos;
+}
 
 class TNoProgress : public TValidationProgress {
 public:
@@ -82,8 +116,10 @@ private:
                 continue;
             for (TXMLCategoryType category : domain.Categories()) {
                 progress_.ProcessEvents();
-                if (!Skipped(category))
+                if (!Skipped(category)) {
                     cats_.push_back(category);
+                    ++catNames_[UpperCase(category.Name())];
+                }
             }
         }
     }
@@ -97,9 +133,9 @@ private:
             Add("Category name is empty", category);
         if (IndexOfText(category.Type(), CatTypes) < 0)
             Add("Category type is wrong", category);
-        for (const TXMLCategoryType& other : cats_)
-            if (other != category && SameText(other.Name(), category.Name()))
-                Add("Duplicated category names", category);
+        // One message per other category of the name, cats_ holding this one too.
+        for (int i = catNames_[UpperCase(category.Name())]; i > 1; --i)
+            Add("Duplicated category names", category);
 
         int coreCount = 0;
         TXMLUnitType core;
@@ -176,6 +212,8 @@ private:
             Add("Unit name is empty", unit);
         if (unit.Symbol().empty())
             Add("Unit symbol is empty", unit);
+        if (SymbolBreaksTheNotation(unit.Symbol()))
+            Add("Unit symbol holds a bracket or an arrow", unit);
         Partners().ReportDuplicates(unit, [&](const char* message) { Add(message, unit); });
         CheckAliases(unit);
         CheckConversion(category, unit, temporary);
@@ -230,6 +268,10 @@ private:
         case 1:
             if (std::isnan(temporary.Factor()))
                 Add("Wrong conversion factor", unit);
+            else if (temporary.Factor() == 0)
+                Add("Conversion factor is zero", unit);
+            else if (temporary.Factor() < 0)
+                Add("Conversion factor is negative", unit);
             break;
         case 2:
             if (unit.RuleFrom().find('#') == std::string::npos)
@@ -238,10 +280,21 @@ private:
                 Add("\"Conversion rule to\" is incorrect", unit);
             if (category.Type() == SupCatType)
                 Add("\"Rule type conversion is not allowed in sup. categories", unit);
+            CheckRule("\"Conversion rule from\"", unit.RuleFrom(), unit);
+            CheckRule("\"Conversion rule to\"", unit.RuleTo(), unit);
             break;
         default:
             Add("Unit type is wrong", unit);
         }
+    }
+
+    // A rule without "#" has had its message.
+    void CheckRule(const std::string& which, const std::string& rule, const TXMLUnitType& unit) {
+        if (rule.find('#') == std::string::npos)
+            return;
+        const std::string problem = RuleProblem(rule);
+        if (!problem.empty())
+            Add(which + " cannot be evaluated: " + problem, unit);
     }
 
     TPartnerPosition FindInRoots(const std::string& symbol) {
@@ -263,6 +316,7 @@ private:
     TValidationProgress& progress_;
     std::vector<std::string> keywords_;
     std::vector<TXMLCategoryType> cats_;
+    std::unordered_map<std::string, int> catNames_; // upper-case name: count in cats_
     std::unique_ptr<TUnitPartners> partners_;
     std::unordered_map<std::string, size_t> aliasCounts_;
     bool aliasesRead_ = false;

@@ -28,14 +28,20 @@ TEST(CliValidate, PrintsOneLinePerProblem) {
 }
 
 TEST(CliValidate, AllValidatesDisabledUnitsToo) {
-    CliResult result =
-        RunProgram(VARNEL_CLI_PATH, {"--all", "--validate", FixturePath(Problems).string()});
-    EXPECT_EQ(result.Out, "Wrong version - possible mismaches.\n"
-                          "Duplicated unit names (unit \"Foot\")\n"
-                          "Duplicated unit names (unit \"foot\")\n"
-                          "Wrong conversion factor (unit \"foot\")\n"
-                          "Unit name is empty (unit \"\")\n");
-    EXPECT_EQ(result.Status, 1);
+    const std::string file = FixturePath(Problems).string();
+    const std::vector<std::string> orders[] = {{"--all", "--validate", file},
+                                               {"--validate", "--all", file},
+                                               {"--validate", file, "--all"}};
+    for (const std::vector<std::string>& arguments : orders) {
+        CliResult result = RunProgram(VARNEL_CLI_PATH, arguments);
+        EXPECT_EQ(result.Out, "Wrong version - possible mismaches.\n"
+                              "Duplicated unit names (unit \"Foot\")\n"
+                              "Duplicated unit names (unit \"foot\")\n"
+                              "Wrong conversion factor (unit \"foot\")\n"
+                              "Unit name is empty (unit \"\")\n")
+            << arguments[1];
+        EXPECT_EQ(result.Status, 1) << arguments[1];
+    }
 }
 
 TEST(CliValidate, AllAloneIsRefused) {

@@ -171,6 +171,31 @@ TEST(Validation, EachRuleReportsItsMessagesInOrder) {
                 Unit("r2", "RULE", "r2", "rule_from=\"#*2\"")),
          {"\"Conversion rule from\" is incorrect | unit:r1",
           "\"Conversion rule to\" is incorrect | unit:r2"}},
+        {"factor that would divide by zero, or turn the sign",
+         Around(Unit("zero", "factor", "z0", "factor=\"0\"") +
+                Unit("minus zero", "factor", "z1", "factor=\"-0\"") +
+                Unit("negative", "factor", "ng", "factor=\"-2.5\"")),
+         {"Conversion factor is zero | unit:zero", "Conversion factor is zero | unit:minus zero",
+          "Conversion factor is negative | unit:negative"}},
+        {"rules that cannot be evaluated; rules sound for some inputs pass",
+         Around(Unit("r1", "rule", "r1", "rule_from=\"#/0\" rule_to=\"r(#)\"") +
+                Unit("r2", "rule", "r2", "rule_from=\"#!\" rule_to=\"(#*2\"") +
+                Unit("r3", "rule", "r3", "rule_from=\"sqrt(#)\" rule_to=\"sqrt(#-1)\"") +
+                Unit("r4", "rule", "r4", "rule_from=\"ln(#-1)\" rule_to=\"1/(#+0.5)\"")),
+         {"\"Conversion rule from\" cannot be evaluated: Floating point division by zero | "
+          "unit:r1",
+          "\"Conversion rule to\" cannot be evaluated: Error parsing expression: R(0.5) | unit:r1",
+          "\"Conversion rule from\" cannot be evaluated: Error parsing expression: 0.5! | unit:r2",
+          "\"Conversion rule to\" cannot be evaluated: Missing brackets in expression | "
+          "unit:r2"}},
+        {"symbols that break a quantity or a batch line; a slash is notation",
+         Around(Unit("b1", "factor", "a[b", "factor=\"1\"") +
+                Unit("b2", "factor", "a]", "factor=\"1\"") +
+                Unit("b3", "factor", "a->b", "factor=\"1\"") +
+                Unit("b4", "factor", "a/b", "factor=\"1\"")),
+         {"Unit symbol holds a bracket or an arrow | unit:b1",
+          "Unit symbol holds a bracket or an arrow | unit:b2",
+          "Unit symbol holds a bracket or an arrow | unit:b3"}},
         {"rule unit in a sup category",
          Category("Volume", "sup",
                   Unit("cubic metre", "si-unit", "m^3") +

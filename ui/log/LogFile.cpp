@@ -87,11 +87,11 @@ std::string DecodeLogText(std::string_view text) {
     return out;
 }
 
-std::vector<TLogRow> ReadLogFile(const std::filesystem::path& file) {
-    const std::string text = ReadTextFile(file);
+std::vector<TLogRow> ReadLogFile(const std::filesystem::path& file, std::size_t maxRows) {
+    const std::string text = ReadTextFile(file, maxRows);
     std::vector<TLogRow> rows;
     size_t start = 0;
-    while (start < text.size()) {
+    while (start < text.size() && rows.size() < maxRows) {
         const size_t end = text.find("\r\n", start);
         rows.push_back(RowOfLine(std::string_view(text).substr(start, end - start)));
         start = end == text.npos ? text.size() : end + 2;

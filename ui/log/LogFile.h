@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -17,8 +18,10 @@ using TLogRow = std::array<std::string, LogColumnCount>;
 std::filesystem::path LogFilePath();
 
 // One row per line, newest first; the cells of a line are separated by TAB.
-// A missing or empty file gives no rows.
-std::vector<TLogRow> ReadLogFile(const std::filesystem::path& file);
+// A missing or empty file gives no rows. Only the first maxRows lines are
+// read, so a huge log costs no more than a full one.
+std::vector<TLogRow> ReadLogFile(const std::filesystem::path& file,
+                                 std::size_t maxRows = std::size_t(-1));
 // Replaces the file at once (through a temporary file), every row a line.
 void WriteLogFile(const std::vector<TLogRow>& rows, const std::filesystem::path& file);
 

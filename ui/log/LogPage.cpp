@@ -3,9 +3,9 @@
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
 #include "ui/common/MessageBoxes.h"
-#include "ui/valueline/FrameIO.h"
 #include "ui/log/LogFile.h"
 #include "ui/log/LogGridDelegate.h"
+#include "ui/valueline/FrameIO.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -151,7 +151,13 @@ void TfmUnitLog::ReadLog() {
     if (logRead_)
         return;
     logRead_ = true;
-    const std::vector<TLogRow> rows = ReadLogFile(LogFilePath());
+    std::vector<TLogRow> rows;
+    try {
+        rows = ReadLogFile(LogFilePath(), MaxRows);
+    } catch (const std::exception& error) {
+        // The log starts empty; the converter runs on.
+        ShowErrorMessage(QString::fromStdString(error.what()));
+    }
     sgLog->setRowCount(std::max<int>(1, static_cast<int>(rows.size())));
     for (int row = 0; row < static_cast<int>(rows.size()); ++row)
         for (int column = 0; column < LogColumnCount; ++column)

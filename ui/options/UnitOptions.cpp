@@ -79,7 +79,12 @@ TfmUnitOptions::TfmUnitOptions(QWidget* parent, bool standAlone) : TfmOptGeneral
     pnlAloneOpt->setVisible(standAlone);
     stCaption->setVisible(!standAlone);
 
-    Settings.LoadFromFile(SettingsFileToRead());
+    try {
+        Settings.LoadFromFile(SettingsFileToRead());
+    } catch (const std::exception& error) {
+        // Every option takes its default; the program runs on.
+        ShowErrorMessage(Text(error.what()));
+    }
 
     CurrentInstance() = this;
     previousPrecision_ = SetPrecisionProvider([this] { return ReadOptions().Prec; });
@@ -314,12 +319,25 @@ void TfmUnitOptions::FillUnitFiles() {
     for (const std::string& name : names)
         cbUnitFile->addItem(Text(name));
 
-    const std::string current = std::filesystem::path(GetOptions().UnitFile).filename().string();
+    const TUOpts options = GetOptions();
+    const std::string current = std::filesystem::path(options.UnitFile).filename().string();
     int selected = -1;
     for (int i = 0; i < cbUnitFile->count() && selected < 0; ++i)
         if (SameText(cbUnitFile->itemText(i).toStdString(), current))
             selected = i;
+    // A file in use that the list does not offer stays the choice, instead
+    // of an OK without a touch storing no file at all.
+    const std::string stored = Settings.Value("UnitFile").value_or("");
+    if (selected < 0 && !stored.empty() && FileExists(options.UnitFile)) {
+        cbUnitFile->addItem(Text(stored));
+        selected = cbUnitFile->count() - 1;
+    }
     cbUnitFile->setCurrentIndex(selected);
+}
+
+void TfmUnitOptions::StoreUnitFile(const std::string& name) {
+    Settings.SetValue("UnitFile", name);
+    Settings.SaveToFile(SettingsFileName());
 }
 
 void TfmUnitOptions::cbSearchEngineChange() {

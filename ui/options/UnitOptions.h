@@ -44,6 +44,9 @@ public:
     // Where they are read from: the saved file, or before the first save the
     // defaults shipped with an installed program.
     static std::filesystem::path SettingsFileToRead();
+    // Puts a units file name back into the settings and the settings file,
+    // after the one chosen could not be loaded.
+    void StoreUnitFile(const std::string& name);
 
     // The "Units Data Editor" button is shown once an editor is installed.
     void SetUnitsEditor(UnitsEditorFunction editor);

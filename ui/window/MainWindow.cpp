@@ -45,6 +45,9 @@ namespace varnel {
 
 namespace {
 
+// The loader has already said why it refused the data.
+const char* const LoaderFailure = "The file holds no usable units data.";
+
 constexpr int EditPageIndex = 3;
 
 // Page tabs at least 30 pixels high, easy to hit at the window's bottom edge.
@@ -232,17 +235,20 @@ void TfrmUnitsConvert::SetupConverter() {
     oCnv->SetKeepValue(false);
     fmIntegConv->SetParts(fmIO, iCnv.get(), oCnv.get(), fmSimple);
     const std::string path = UnitsDataPath();
-    try {
-        if (FileExists(path))
-            LoadEngines(ReadTextFile(path));
-    } catch (const std::exception& error) {
-        // Units data that cannot be used ends the program; say why first.
-        ShowErrorMessage(Text(error.what()));
-        iCnv->Clear();
-        oCnv->Clear();
-        loadedText_.clear();
+    const std::string fallback = FindDataFile("Varnel.unt").string();
+    std::string failure = LoadUnitsAtStart(path);
+    // A chosen file that cannot be used must not lock the user out: the
+    // default data is loaded instead.
+    if (!failure.empty() && path != fallback && FileExists(fallback)) {
+        ShowErrorMessage(Text("The units data file " + path + " cannot be used:\n" + failure +
+                              "\n\nThe default units data file " + fallback +
+                              " is loaded instead."));
+        failure = LoadUnitsAtStart(fallback);
     }
-    unitsLoaded_ = !loadedText_.empty() && static_cast<bool>(iCnv->Root());
+    // Units data that cannot be used ends the program; say why first.
+    if (!failure.empty() && failure != LoaderFailure)
+        ShowErrorMessage(Text(failure));
+    unitsLoaded_ = failure.empty();
     setEnabled(unitsLoaded_);
     if (!unitsLoaded_)
         return;
@@ -267,6 +273,22 @@ void TfrmUnitsConvert::SetupConverter() {
         ShowErrorMessage(Text(error.what()));
     }
     RestoreWindowSize();
+}
+
+// Why the units data at path cannot be used; empty when it loaded.
+std::string TfrmUnitsConvert::LoadUnitsAtStart(const std::string& path) {
+    try {
+        if (FileExists(path))
+            LoadEngines(ReadTextFile(path));
+    } catch (const std::exception& error) {
+        iCnv->Clear();
+        oCnv->Clear();
+        loadedText_.clear();
+        return error.what();
+    }
+    if (loadedText_.empty() || !iCnv->Root())
+        return LoaderFailure;
+    return {};
 }
 
 void TfrmUnitsConvert::LoadEngines(const std::string& text) {
@@ -463,12 +485,21 @@ void TfrmUnitsConvert::btnHideClick() {
 
 void TfrmUnitsConvert::btnOptAloneClick() {
     const std::string before = ReadTextFile(UnitsDataPath());
+    const std::string storedUnitFile = fmUnitOptions->Settings.Value("UnitFile").value_or("");
     const bool wasMultiTab = IsMultiTab();
     if (!frmOptCont->ShowOptions(fmUnitOptions))
         return;
     ApplyMode();
-    if (ReadTextFile(UnitsDataPath()) != before)
-        ReloadUnits(GetOptions().UnitFile);
+    if (ReadTextFile(UnitsDataPath()) != before) {
+        try {
+            ReloadUnits(GetOptions().UnitFile);
+        } catch (...) {
+            // A file that failed to load is never stored: the next start
+            // would find nothing to convert with.
+            fmUnitOptions->StoreUnitFile(storedUnitFile);
+            throw;
+        }
+    }
     if (!wasMultiTab && IsMultiTab()) {
         PrevPageIndex = 0;
         if (fmIO->TargetEmpty()) {
@@ -586,7 +617,12 @@ void TfrmUnitsConvert::FormClose() {
 }
 
 void TfrmUnitsConvert::RestoreWindowSize() {
-    const TWindowSize size = ReadWindowSize();
+    TWindowSize size;
+    try {
+        size = ReadWindowSize();
+    } catch (const std::exception& error) {
+        ShowErrorMessage(Text(error.what())); // the default size then
+    }
     resize(size.Width, size.Height);
     if (QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());

@@ -90,6 +90,7 @@ private:
     void SetupConverter();
     void FillUnitSymbols();
     void LoadEngines(const std::string& text);
+    std::string LoadUnitsAtStart(const std::string& path);
     void SetActivePage(int index);
     void LayOutMultiTab();
     void LayOutIntegrated();

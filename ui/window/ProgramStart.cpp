@@ -13,6 +13,7 @@
 
 #include <clocale>
 #include <cstring>
+#include <string>
 
 namespace varnel {
 
@@ -36,10 +37,16 @@ void FixNumberFormat() {
 }
 
 // Before any window: the rules' parser with its random generator seeded,
-// and the abbreviations of unit symbols.
-void PrepareSharedHelpers() {
+// and the abbreviations of unit symbols. What failed is told once the
+// message boxes are ready.
+std::string PrepareSharedHelpers() {
     GlobalParser();
-    LoadAbbrevList(FindDataFile("abrv.lst"));
+    try {
+        LoadAbbrevList(FindDataFile("abrv.lst"));
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+    return {};
 }
 
 } // namespace
@@ -47,7 +54,7 @@ void PrepareSharedHelpers() {
 int RunConverter(int argc, char** argv) {
     TVarnelApplication app(argc, argv);
     FixNumberFormat();
-    PrepareSharedHelpers();
+    const std::string helperFailure = PrepareSharedHelpers();
 
     TSingleInstance instance;
     if (!instance.TryAcquire()) {
@@ -57,6 +64,8 @@ int RunConverter(int argc, char** argv) {
 
     QApplication::setApplicationName("Varnel Units Converter");
     InstallCoreMessageSink();
+    if (!helperFailure.empty())
+        ShowErrorMessage(QString::fromStdString(helperFailure));
     TfrmUnitsConvert window;
     if (!window.UnitsLoaded())
         return 1;

@@ -23,8 +23,9 @@ public:
     explicit TSingleInstance(const QString& name = DefaultName, QObject* parent = nullptr);
     ~TSingleInstance() override;
 
-    // True when this process is the first copy. A lock left behind by a copy
-    // that ended without releasing it counts as free.
+    // True when this process is the first copy of this user's. A lock left
+    // behind by a copy that ended without releasing it counts as free, and so
+    // does a lock that cannot be made at all (no writable folder for it).
     bool TryAcquire();
     // Starts taking wake-up messages; called once the main window exists, so
     // that an earlier second copy ends without waking anything.
@@ -33,6 +34,8 @@ public:
     bool SendWakeUp(int timeoutMs = 1000) const;
 
     const QString& Name() const { return name_; }
+    // The lock file without its ".lock", also the local server's name.
+    const QString& Path() const { return path_; }
 
 signals:
     void WakeUpReceived();
@@ -41,6 +44,7 @@ private:
     void AcceptConnection();
 
     QString name_;
+    QString path_;
     std::unique_ptr<QLockFile> lock_;
     QLocalServer* server_ = nullptr;
 };

@@ -16,7 +16,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <utility>
 
 using namespace varnel;
 using namespace varnel::test;
@@ -117,6 +119,31 @@ std::string NumberedLog(int lines) {
     return text;
 }
 
+// A folder in the log's place makes every write fail; the file waits aside.
+class TWriteBlocker {
+public:
+    explicit TWriteBlocker(std::filesystem::path log)
+        : log_(std::move(log)), aside_(log_.string() + ".aside") {
+        std::filesystem::rename(log_, aside_);
+        std::filesystem::create_directory(log_);
+    }
+    ~TWriteBlocker() { Lift(); }
+    TWriteBlocker(const TWriteBlocker&) = delete;
+    TWriteBlocker& operator=(const TWriteBlocker&) = delete;
+
+    void Lift() {
+        if (std::exchange(lifted_, true))
+            return;
+        std::filesystem::remove(log_);
+        std::filesystem::rename(aside_, log_);
+    }
+
+private:
+    std::filesystem::path log_;
+    std::filesystem::path aside_;
+    bool lifted_ = false;
+};
+
 QString WriteFailure(const std::filesystem::path& log) {
     const QString path = QString::fromStdString(log.string());
     return "The conversion log could not be written to\n" + path + "\n\nCannot create file \"" +
@@ -156,7 +183,7 @@ private slots:
     void RecordingRules();
     void RecordedRowLayout();
     void RowLimitDropsTheOldest();
-    void LongFileIsShownWholeUntilTheNextRecording();
+    void LongFileShowsItsNewestRowsOnly();
     void FileRoundTripBeyondAscii();
     void CharactersBeyondTheCodePageSurviveTheFile();
     void SourceBackAndTargetBack_data();
@@ -239,18 +266,18 @@ void LogPageTest::RowLimitDropsTheOldest() {
     QCOMPARE(w.FileRows().size(), size_t(200));
 }
 
-void LogPageTest::LongFileIsShownWholeUntilTheNextRecording() {
+void LogPageTest::LongFileShowsItsNewestRowsOnly() {
     TLogWindow w;
     w.window.reset();
     w.folder.WriteFile(LogName, NumberedLog(250));
     w.Start();
 
-    QCOMPARE(w.Grid()->rowCount(), 250);
-    QCOMPARE(w.Cell(249, 1), QString("  249 [m]"));
-    // Page switches with nothing to record leave it whole, on screen and on disk.
+    QCOMPARE(w.Grid()->rowCount(), 200);
+    QCOMPARE(w.Cell(199, 1), QString("  199 [m]"));
+    // Page switches with nothing to record leave the file whole.
     w.window->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(0);
     w.OpenLogPage();
-    QCOMPARE(w.Grid()->rowCount(), 250);
+    QCOMPARE(w.Grid()->rowCount(), 200);
     QCOMPARE(w.folder.ReadFile(LogName), NumberedLog(250));
 
     w.Record("7 [km]", "7000 [m]");
@@ -352,9 +379,7 @@ void LogPageTest::ReloadKeepsTheRows() {
     TLogWindow w("log_beyond_ascii.log");
     w.Record("36 [km/h]", "10 [m/s]");
     // A row that only the grid holds: the file could not take it.
-    std::filesystem::path blocker = w.folder / LogName;
-    blocker += ".tmp~";
-    std::filesystem::create_directory(blocker);
+    TWriteBlocker blocker(w.folder / LogName);
     w.Record("1 [km]", "1000 [m]");
     const QStringList before = w.Rows();
     QCOMPARE(before.size(), 6);
@@ -368,29 +393,27 @@ void LogPageTest::ReloadKeepsTheRows() {
 void LogPageTest::UnwritableLogIsReportedWithItsPath() {
     TLogWindow w("log_beyond_ascii.log");
     const std::filesystem::path log = w.folder / LogName;
-    // The file is replaced through a temporary file beside it; a folder in
-    // its place makes every write fail.
-    std::filesystem::path blocker = log;
-    blocker += ".tmp~";
-    std::filesystem::create_directory(blocker);
+    {
+        TWriteBlocker blocker(log);
+        w.Record("36 [km/h]", "10 [m/s]");
+        QCOMPARE(w.messages.Texts(), QStringList{WriteFailure(log)});
+        w.Record("1 [km]", "1000 [m]");
+        QCOMPARE(w.messages.Texts().size(), 1); // said once, not at every conversion
+        QCOMPARE(w.Rows().size(), 6);
 
-    w.Record("36 [km/h]", "10 [m/s]");
-    QCOMPARE(w.messages.Texts(), QStringList{WriteFailure(log)});
-    w.Record("1 [km]", "1000 [m]");
-    QCOMPARE(w.messages.Texts().size(), 1); // said once, not at every conversion
-    QCOMPARE(w.Rows().size(), 6);
-
-    w.window.reset();
-    QCOMPARE(w.messages.Texts().size(), 2);
-    QCOMPARE(w.messages.Texts().last(),
-             WriteFailure(log) + "\n\nThe conversions of this session are not saved.");
+        w.window.reset();
+        QCOMPARE(w.messages.Texts().size(), 2);
+        QCOMPARE(w.messages.Texts().last(),
+                 WriteFailure(log) + "\n\nThe conversions of this session are not saved.");
+    }
     QCOMPARE(w.folder.ReadFile(LogName), ReadBytesOf(FixturePath("log_beyond_ascii.log")));
 
     // Once the file can be written again, the rows go there and nothing is said.
     w.messages.Clear();
     w.Start();
+    TWriteBlocker blocker(log);
     w.Record("2 [km]", "2000 [m]");
-    std::filesystem::remove(blocker);
+    blocker.Lift();
     w.Record("3 [km]", "3000 [m]");
     QCOMPARE(w.messages.Texts(), QStringList{WriteFailure(log)});
     w.window.reset();

@@ -4,15 +4,16 @@
 #include "convert/Convert.h"
 #include "ui/common/HelpViewer.h"
 #include "ui/common/ProgressMsg.h"
-#include "ui/valueline/FrameIO.h"
 #include "ui/integrated/IntegConv.h"
-#include "ui/valueline/UnitSymbols.h"
 #include "ui/options/OptCont.h"
 #include "ui/options/UnitOptions.h"
+#include "ui/valueline/FrameIO.h"
+#include "ui/valueline/UnitSymbols.h"
 #include "uisupport/GuiTestSupport.h"
 #include "units/XmlDocument.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -20,6 +21,9 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <memory>
 
 using namespace varnel;
@@ -125,6 +129,11 @@ private slots:
     void FailedReloadAfterOptionsIsShownAndTheWindowGoesOn();
     void ValidationOnRequest_data();
     void ValidationOnRequest();
+    void ProgramFileThatIsNoFileIsReported_data();
+    void ProgramFileThatIsNoFileIsReported();
+    void BrokenChosenUnitsFileFallsBackToTheDefault();
+    void UnitsFileThatFailsInTheOptionsIsNotStored();
+    void UnlistedUnitsFileSurvivesAnUntouchedOK();
 };
 
 void MainWindowTest::StartUpLoadsBothEnginesAndOpensTheEditPage() {
@@ -594,6 +603,87 @@ void MainWindowTest::ValidationOnRequest() {
                     "more details.";
     QCOMPARE(w.messages.Texts(), expected);
     QVERIFY(!TfrmProgressMsg::Instance()->isVisible());
+}
+
+void MainWindowTest::ProgramFileThatIsNoFileIsReported_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("fifo");
+    const QString settings = QString::fromStdString(SettingsFile().filename().string());
+    for (const QString& name : {settings, QString("ZureVave.log"), QString("VarnelKalto.ext")}) {
+        QTest::newRow(qPrintable(name + " folder")) << name << false;
+        QTest::newRow(qPrintable(name + " FIFO")) << name << true;
+    }
+}
+
+void MainWindowTest::ProgramFileThatIsNoFileIsReported() {
+    QFETCH(QString, name);
+    QFETCH(bool, fifo);
+    TProgramFolder folder;
+    folder.CopyFixture("gui_units.unt", "Varnel.unt");
+    const std::filesystem::path file = folder / name.toStdString();
+    std::filesystem::remove(file);
+    if (fifo)
+        QCOMPARE(::mkfifo(file.c_str(), 0600), 0);
+    else
+        std::filesystem::create_directory(file);
+    TMessageBoxRecorder messages;
+
+    TfrmUnitsConvert window;
+
+    QVERIFY(window.UnitsLoaded());
+    QVERIFY(messages.Texts().contains(QString::fromStdString("Cannot read file \"" + file.string() +
+                                                             "\": it is not a regular file.")));
+}
+
+void MainWindowTest::BrokenChosenUnitsFileFallsBackToTheDefault() {
+    TProgramFolder folder;
+    folder.CopyFixture("gui_units.unt", "Varnel.unt");
+    folder.WriteFile("Broken.unt", "");
+    folder.WriteFile(SettingsFile().filename().string(), "UnitFile=Broken.unt\r\n");
+    TMessageBoxRecorder messages;
+
+    TfrmUnitsConvert window;
+
+    QVERIFY(window.UnitsLoaded());
+    QCOMPARE(messages.Texts(),
+             QStringList{
+                 QString::fromStdString("The units data file " + (folder / "Broken.unt").string() +
+                                        " cannot be used:\n") +
+                 ParseErrorOf("") + "\n\nThe default units data file " +
+                 QString::fromStdString((folder / "Varnel.unt").string()) + " is loaded instead."});
+}
+
+void MainWindowTest::UnitsFileThatFailsInTheOptionsIsNotStored() {
+    TStartedWindow w;
+    w.folder.WriteFile("Broken.unt", "");
+    w.window->show();
+
+    ConfirmOptions(*w.window, [](QDialog& dialog) {
+        dialog.findChild<QComboBox*>("cbUnitFile")->setCurrentText("Broken.unt");
+    });
+    QTest::mouseClick(w.window->findChild<QPushButton*>("btnOptAlone"), Qt::LeftButton);
+
+    QCOMPARE(w.messages.Texts(), QStringList{QString::fromStdString(
+                                     "Wrong filename - " + (w.folder / "Broken.unt").string())});
+    QVERIFY(w.folder.ReadFile(SettingsFile().filename().string())
+                .starts_with("UnitFile=Varnel.unt\r\n"));
+    QVERIFY(w.Knows("km"));
+}
+
+void MainWindowTest::UnlistedUnitsFileSurvivesAnUntouchedOK() {
+    TProgramFolder folder;
+    folder.CopyFixture("gui_units.unt", "units.xml");
+    folder.WriteFile(SettingsFile().filename().string(), "UnitFile=units.xml\r\n");
+    TMessageBoxRecorder messages;
+    TfrmUnitsConvert window;
+    window.show();
+
+    ConfirmOptions(window);
+    QTest::mouseClick(window.findChild<QPushButton*>("btnOptAlone"), Qt::LeftButton);
+
+    QVERIFY(
+        folder.ReadFile(SettingsFile().filename().string()).starts_with("UnitFile=units.xml\r\n"));
+    QVERIFY(messages.Texts().isEmpty());
 }
 
 VARNEL_GUI_TEST_MAIN(MainWindowTest)

@@ -2,6 +2,9 @@
 #include "uisupport/GuiTestSupport.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -62,6 +65,8 @@ private slots:
     void LockOfAKilledCopyIsTakenOver();
     void SecondStartOfTheConverterWakesTheFirst();
     void RunningConverterTakesTheWakeUp();
+    void EachUserHasACopyOfTheirOwn();
+    void LockThatCannotBeMadeDoesNotStopTheStart();
 };
 
 void SingleInstanceTest::SecondCopyWakesTheFirstAndEnds() {
@@ -157,6 +162,34 @@ void SingleInstanceTest::RunningConverterTakesTheWakeUp() {
 
     first.kill();
     first.waitForFinished(10000);
+}
+
+void SingleInstanceTest::EachUserHasACopyOfTheirOwn() {
+    QTemporaryDir runtime;
+    const QByteArray previous = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const QString name = UniqueName("per-user");
+    // What another user's copy, or a killed one, left under the shared name.
+    QLockFile shared(QDir::temp().filePath(name + ".lock"));
+    QVERIFY(shared.tryLock(0));
+
+    TSingleInstance instance(name);
+    const bool acquired = instance.TryAcquire();
+    const bool listening = instance.Listen();
+    if (previous.isNull())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", previous);
+
+    QVERIFY(acquired);
+    QVERIFY(listening);
+    QVERIFY(instance.Path().startsWith(runtime.path() + "/"));
+    QVERIFY(QFileInfo::exists(instance.Path() + ".lock"));
+}
+
+void SingleInstanceTest::LockThatCannotBeMadeDoesNotStopTheStart() {
+    TSingleInstance instance("no-such-folder/" + UniqueName("nowhere"));
+    QVERIFY(instance.TryAcquire());
 }
 
 int main(int argc, char** argv) {
