@@ -23,6 +23,8 @@
 #include "ui/pages/SimplePage.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/valueline/UnitSymbols.h"
+#include "ui/window/ProgramIcon.h"
+#include "ui/window/TrayIcon.h"
 #include "units/Validation.h"
 #include "units/XmlDocument.h"
 
@@ -80,6 +82,7 @@ bool FileExists(const std::string& path) {
 TfrmUnitsConvert::TfrmUnitsConvert(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmUnitsConvert");
     setWindowTitle("Varnel Units Converter v3.1");
+    setWindowIcon(ProgramIcon());
     setMinimumSize(MinimumWidth, MinimumHeight);
     FormCreate();
     qApp->installEventFilter(this);
@@ -110,6 +113,8 @@ void TfrmUnitsConvert::FormCreate() {
     fmUnitOptions->hide();
     frmOptCont = new TfrmOptCont(this);
     frmProgressMsg = new TfrmProgressMsg(this);
+    TrayIcon1 = new TTrayIcon(this);
+    TrayIcon1->SetHint(windowTitle());
 
     SetHelpFolder(FindDataFile("help"));
     if (!HasXmlImplementation(XmlImplementationName))
@@ -252,6 +257,8 @@ void TfrmUnitsConvert::SetupConverter() {
     setEnabled(unitsLoaded_);
     if (!unitsLoaded_)
         return;
+    // Read once the units data is settled: a missing file is reported once.
+    TrayIcon1->SetActive(GetOptions().MinimOnTray);
 
     FillUnitSymbols();
     fmAllUnits1->SetComposeMode(false);
@@ -489,6 +496,7 @@ void TfrmUnitsConvert::btnOptAloneClick() {
     const bool wasMultiTab = IsMultiTab();
     if (!frmOptCont->ShowOptions(fmUnitOptions))
         return;
+    TrayIcon1->SetActive(GetOptions().MinimOnTray);
     ApplyMode();
     if (ReadTextFile(UnitsDataPath()) != before) {
         try {
@@ -523,11 +531,7 @@ void TfrmUnitsConvert::btnHelp2Click() {
 }
 
 void TfrmUnitsConvert::WakeUp() {
-    if (isMinimized())
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    TrayIcon1->RestoreProgram();
 }
 
 void TfrmUnitsConvert::ShowStatusHint(const QString& longHint) {
@@ -600,6 +604,7 @@ void TfrmUnitsConvert::closeEvent(QCloseEvent* event) {
     FormClose();
     CloseHelpViewer();
     event->accept();
+    emit Closed();
 }
 
 void TfrmUnitsConvert::FormClose() {

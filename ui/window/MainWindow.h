@@ -27,6 +27,7 @@ class TfmUnitModule;
 class TfmUnitOptions;
 class TfrmOptCont;
 class TfrmProgressMsg;
+class TTrayIcon;
 
 // The converter's main window: the value line above five pages (or, in the
 // integrated mode, one combined view), the button strip and the status bar.
@@ -60,6 +61,7 @@ public:
     TfmUnitModule* Pages(int index) const;
     TfmUnitOptions* Options() const { return fmUnitOptions; }
     TfrmOptCont* OptionsWindow() const { return frmOptCont; }
+    TTrayIcon* TrayIcon() const { return TrayIcon1; }
     int PrevPageIndex = 0;
 
 public slots:
@@ -75,6 +77,8 @@ public slots:
 signals:
     // Emitted once, after the window was first shown.
     void FirstShown();
+    // The window was closed and has written its size.
+    void Closed();
 
 protected:
     bool event(QEvent* event) override;
@@ -127,6 +131,7 @@ private:
     TfmUnitOptions* fmUnitOptions = nullptr;
     TfrmOptCont* frmOptCont = nullptr;
     TfrmProgressMsg* frmProgressMsg = nullptr;
+    TTrayIcon* TrayIcon1 = nullptr;
 };
 
 } // namespace varnel

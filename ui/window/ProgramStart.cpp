@@ -6,6 +6,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/VarnelApplication.h"
 #include "ui/window/MainWindow.h"
+#include "ui/window/ProgramIcon.h"
 #include "ui/window/SingleInstance.h"
 
 #include <QLocale>
@@ -51,6 +52,12 @@ std::string PrepareSharedHelpers() {
 
 } // namespace
 
+void QuitWithMainWindow(TfrmUnitsConvert& window) {
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&window, &TfrmUnitsConvert::Closed, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+}
+
 int RunConverter(int argc, char** argv) {
     TVarnelApplication app(argc, argv);
     FixNumberFormat();
@@ -63,12 +70,14 @@ int RunConverter(int argc, char** argv) {
     }
 
     QApplication::setApplicationName("Varnel Units Converter");
+    QApplication::setWindowIcon(ProgramIcon());
     InstallCoreMessageSink();
     if (!helperFailure.empty())
         ShowErrorMessage(QString::fromStdString(helperFailure));
     TfrmUnitsConvert window;
     if (!window.UnitsLoaded())
         return 1;
+    QuitWithMainWindow(window);
     QObject::connect(&instance, &TSingleInstance::WakeUpReceived, &window,
                      &TfrmUnitsConvert::WakeUp);
     instance.Listen();

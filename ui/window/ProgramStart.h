@@ -9,4 +9,10 @@ namespace varnel {
 // window was first shown, so that the start-up time can be measured.
 int RunConverter(int argc, char** argv);
 
+class TfrmUnitsConvert;
+
+// The program ends when its main window closes, and only then: not when the
+// help viewer or the About box closes while the window hides in the tray.
+void QuitWithMainWindow(TfrmUnitsConvert& window);
+
 } // namespace varnel
