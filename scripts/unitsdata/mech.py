@@ -1,6 +1,7 @@
 """Mechanics: mass, force, pressure, energy, power and their compounds."""
 
 from core import (ATM, BTU_IT, C_LIGHT, CAL_IT, CAL_TH, D, Domain, E_CHARGE, FT, Fr, G_N,
+                  format_number,
                   GR, HOUR, IN, LB, LBF, OZ)
 
 domain = Domain("Mechanics", "Mech")
@@ -28,6 +29,12 @@ mass.unit("point (carat)", "pt_ct", Fr(1, 500000), "metric,trade", "1/100 ct = 2
 mass.unit("dalton", "Da", D("1.66053906660E-27"), "atomic,SI",
           "1/12 of the mass of a carbon 12 atom, 1.66053906660E-27 kg (CODATA 2018)")
 mass.unit("kilodalton", "kDa", D("1.66053906660E-24"), "atomic", "1000 Da")
+for _prefix, _power in (("", 1), ("M", 10 ** 6), ("G", 10 ** 9)):
+    mass.unit("%selectronvolt per c squared" % {"": "", "M": "mega", "G": "giga"}[_prefix],
+              _prefix + "eV_c2", _power * E_CHARGE / C_LIGHT ** 2, "atomic,scientific",
+              "%s eV/c^2: mass-energy equivalent, %s kg from the exact e and c of the SI "
+              "(SI Brochure 9th ed.)" % ("1" if _power == 1 else format_number(_power),
+                                         format_number(_power * E_CHARGE / C_LIGHT ** 2)))
 mass.unit("megadalton", "MDa", D("1.66053906660E-21"), "atomic", "1E+06 Da")
 mass.unit("unified atomic mass unit", "u", D("1.66053906660E-27"), "atomic,SI",
           "the dalton, 1.66053906660E-27 kg (CODATA 2018)")
@@ -150,6 +157,9 @@ pressure.unit("short ton-force per square inch", "tsi", 2000 * PSI, "US,engineer
               "2000 psi")
 pressure.auto("kilogram-force per square metre", "kgf/m^2", "metric", "")
 pressure.auto("kilogram-force per square millimetre", "kgf/mm^2", "metric,engineering", "")
+pressure.auto("kilogram-force per square centimetre", "kgf/cm^2", "metric,engineering",
+              "the technical atmosphere at, 1 kgf on 1 cm^2 with standard gravity 9.80665 m/s^2 "
+              "(NIST SP 811 B.8)")
 pressure.auto("newton per square millimetre", "N/mm^2", "SI,engineering", "1 N/mm^2 = 1 MPa")
 pressure.auto("newton per square centimetre", "N/cm^2", "SI", "")
 pressure.unit("pieze", "pz", 1000, "metric,historical", "MTS system, exactly 1000 Pa")
@@ -202,6 +212,8 @@ energy.unit("quad", "quad", 10 ** 15 * BTU_IT, "US", "1E+15 Btu (national energy
 energy.unit("therm (US)", "thm", D("105480400"), "US,trade",
             "1E+05 Btu_59, exactly 105480400 J")
 energy.unit("therm (EC)", "thm_EC", D("105506000"), "imperial,trade", "exactly 105506000 J")
+energy.unit("thermie", "th", D("4.1855E6"), "metric,historical",
+            "1 Mcal_15 = 4.1855E+06 J (the 15 degC calorie; NIST SP 811 B.8)")
 energy.unit("erg", "erg", Fr(1, 10 ** 7), "CGS", "1 dyn.cm, exactly 1E-07 J")
 energy.unit("foot-pound-force", "ftlbf", FT * LBF, "imperial,US",
             "1 ft x 1 lbf = 1.3558179483314004 J")

@@ -342,6 +342,19 @@ const ReferenceRow References[] = {
     // fuel economy, from the exact gallon and mile
     {"1 [mpg]", "L_100km", 100 * 3.785411784 / 1.609344, Nist},
     {"1 [mpg_UK]", "L_100km", 100 * 4.54609 / 1.609344, Nist},
+    // additions: named forms, permeability, particle masses, ratios, equipment
+    {"1 [kgf/cm^2]", "Pa", 98066.5, Nist},
+    {"1 [darcy]", "m^2", 1e-7 / 101325, "API RP 27"},
+    {"1 [eV_c2]", "kg", 1.602176634e-19 / (C * C), SiDerived},
+    {"1 [GeV_c2]", "kg", 1.602176634e-10 / (C * C), SiDerived},
+    {"1 [proof_US]", "pct", 0.5, "27 CFR 5.65"},
+    {"18 [karat]", "pct", 75, "gold fineness, 1/24"},
+    {"1 [RU]", "in", 1.75, "EIA-310"},
+    {"1 [th]", "J", 4.1855e6, Nist},
+    {"300 [dpi]", "1/m", 300 / Inch, "1/in"},
+    {"4 [GasMark]", "degF", 350, "degF = 250 + 25 x mark"},
+    {"1 [kWh_100km]", "Wh_km", 10, "3.6E+06 J / 1E+05 m"},
+    {"1 [Wh_mi]", "J/m", 3600 / 1609.344, Nist},
 };
 
 // Rules that divide by the number: converting 0 through them is a division
