@@ -6,12 +6,12 @@
 #include "convert/DimRec.h"
 #include "ui/about/WebLinks.h"
 #include "ui/common/ErrorGuard.h"
+#include "ui/common/FlowLayout.h"
 #include "ui/common/Hints.h"
 #include "ui/common/StdText.h"
 #include "ui/pages/CategoryTree.h"
-#include "ui/common/FlowLayout.h"
-#include "ui/valueline/FrameIO.h"
 #include "ui/pages/UnitGrid.h"
+#include "ui/valueline/FrameIO.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -176,7 +176,7 @@ void TfmAllUnits::CreateDimentionsPanel() {
     sourceLayout->addWidget(tbarDegree);
     sourceLayout->addWidget(sgSource, 1);
 
-    gbTarget = new QGroupBox(" Target Dimention ", pnlDimentions);
+    gbTarget = new QGroupBox(" Target Dimension ", pnlDimentions);
     gbTarget->setObjectName("gbTarget");
     sgTarget = new TUnitGrid(117, 65, gbTarget);
     sgTarget->setObjectName("sgTarget");
@@ -209,7 +209,7 @@ QToolButton* TfmAllUnits::AddToolButton(QWidget* bar, const char* name, const QS
 void TfmAllUnits::SetComposeMode(bool on) {
     gbTarget->setVisible(!on);
     tbarDegree->setVisible(on);
-    gbSource->setTitle(on ? " Units to be included " : " Source Dimention ");
+    gbSource->setTitle(on ? " Units to be included " : " Source Dimension ");
     composeMode_ = on;
     pnlDimentionsResize();
 }
@@ -364,6 +364,7 @@ void TfmAllUnits::ConvertRows(int srcRow, int trgRow) {
     if (q >= 0)
         oCnv->ConvertTo(sgTarget->Symbol(q).toStdString());
     IO->SetTarget(Text(oCnv->GetText()));
+    IO->SetTargetValue(oCnv->Number());
 }
 
 void TfmAllUnits::Refresh() {

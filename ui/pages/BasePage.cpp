@@ -115,7 +115,7 @@ QWidget* TfmBase::CreateRightPanel() {
     Panel1 = new QWidget;
     Panel1->setObjectName("Panel1");
     StaticText1 =
-        Explanation("StaticText1", "  The left cell of seleced row to be included as...", Panel1);
+        Explanation("StaticText1", "  The left cell of selected row to be included as...", Panel1);
     ToolBar1 = new QToolBar(Panel1);
     ToolBar1->setObjectName("ToolBar1");
     auto toolButton = [this](const char* name, const QString& caption, QStyle::StandardPixmap image,
@@ -136,7 +136,7 @@ QWidget* TfmBase::CreateRightPanel() {
     tbDenomin = toolButton("tbDenomin", " Denominator ", QStyle::SP_ArrowDown,
                            "| Insert selected category units as denominator");
     StaticText2 = Explanation("StaticText2",
-                              "  ... and right cell on the inverse side of the dimention", Panel1);
+                              "  ... and right cell on the inverse side of the dimension", Panel1);
     sgAllBaseUnits = new TBasePageGrid("sgAllBaseUnits", {60, 20, 127}, false, Panel1);
     sgAllBaseUnits->SetCentredColumns({AllEqualsColumn});
     connect(sgAllBaseUnits, &QTableWidget::cellDoubleClicked, this,

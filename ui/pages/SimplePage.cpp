@@ -2,9 +2,10 @@
 
 #include "common/Exception.h"
 #include "common/TextUtil.h"
+#include "convert/CompatibleUnits.h"
 #include "convert/Convert.h"
-#include "ui/valueline/FrameIO.h"
 #include "ui/pages/SimpleOne.h"
+#include "ui/valueline/FrameIO.h"
 
 #include <QLabel>
 #include <QScrollArea>
@@ -78,6 +79,12 @@ void TfmSimple::PageSwitch(TPageKind, TPageKind newKind) {
 }
 
 void TfmSimple::Refresh() {
+    if (!IO->InputProblem().isEmpty()) {
+        // Nothing to convert until the value line can be read.
+        FreeRows();
+        emit RowsRebuilt();
+        return;
+    }
     const QString source = IO->GetSource();
     iCnv->SetText(source.toStdString());
     if (IO->TargetEmpty())
@@ -113,8 +120,47 @@ void TfmSimple::Refresh() {
                 MakeRow(i);
         }
     }
+    const QString typedTarget = IO->TakeTypedTarget();
+    if (!typedTarget.isEmpty())
+        FollowTypedTarget(typedTarget);
     LayOutPanels();
+    emit RowsRebuilt();
     SourceChanged(nullptr);
+}
+
+void TfmSimple::FollowTypedTarget(const QString& units) {
+    oCnv->SetText("1 [" + units.toStdString() + "]");
+    std::vector<bool> used(static_cast<size_t>(oCnv->DimCount()), false);
+    bool fits = oCnv->UnitsValid();
+    for (TfmSimpleOne* row : rows_) {
+        if (!row || !fits)
+            continue;
+        const TDim& dim = *row->Dim;
+        bool matched = false;
+        for (int j = 0; j < oCnv->DimCount() && !matched; ++j) {
+            const TDim& wanted = *oCnv->Dims(j);
+            if (used[static_cast<size_t>(j)] || wanted.CatIndex() != dim.CatIndex() ||
+                wanted.Exponent() != dim.Exponent() ||
+                (wanted.UnitIndex() >= dim.Units().Count() && wanted.SupCat() != dim.SupCat()))
+                continue;
+            used[static_cast<size_t>(j)] = true;
+            row->SetTargetUnit(wanted.UnitIndex());
+            matched = true;
+        }
+        fits = matched;
+    }
+    for (bool factorUsed : used)
+        fits = fits && factorUsed;
+    if (fits)
+        return;
+    std::string sourceUnits = IO->GetSource().toStdString();
+    TextInBrackets(sourceUnits);
+    const TCompatibleResult compatible =
+        TCompatibleUnits(*iCnv).Convert(1, sourceUnits, units.toStdString());
+    IO->ShowProblem(!compatible.Error.empty()
+                        ? QString::fromStdString(compatible.Error)
+                        : "Not compatible: [" + units + "] cannot take the units of " +
+                              IO->GetSource().trimmed() + ".");
 }
 
 void TfmSimple::MakeRow(int index) {
@@ -124,9 +170,12 @@ void TfmSimple::MakeRow(int index) {
     rows_[static_cast<size_t>(index)] = row;
     (dim->Exponent() <= 0 ? lowerRows_ : upperRows_)->addWidget(row);
     const TDim* target = oCnv->Dims(index);
+    const auto remembered = lastTargets_.find(dim->Name());
     if (target && target->CatIndex() == dim->CatIndex() &&
         (target->UnitIndex() < dim->Units().Count() || target->SupCat() == dim->SupCat()))
         row->SetTargetUnit(target->UnitIndex());
+    else if (remembered != lastTargets_.end())
+        row->SetTargetUnit(remembered->second);
     row->SetShowSI(showSI_);
     row->OnSourceUnitChange = [this](TfmSimpleOne* changed) { SourceUnitChanged(changed); };
     row->OnTargetUnitChange = [this](TfmSimpleOne* changed) { TargetUnitChanged(changed); };
@@ -166,7 +215,7 @@ void TfmSimple::ReleaseRows() {
 }
 
 void TfmSimple::SourceChanged(QObject*) {
-    if (IO->EditMode() || settingSource_)
+    if (IO->EditMode() || settingSource_ || !IO->InputProblem().isEmpty())
         return;
     const QString source = IO->GetSource();
     // Units written into the value line from elsewhere (a paste, another
@@ -190,6 +239,7 @@ void TfmSimple::SourceChanged(QObject*) {
         if (rows_[i])
             oCnv->Dims(static_cast<int>(i))->SetUnitIndex(rows_[i]->TargetUnitIndex());
     IO->SetTarget(QString::fromStdString(oCnv->GetText()));
+    IO->SetTargetValue(oCnv->Number());
 }
 
 void TfmSimple::SetShowSI(bool on) {
@@ -213,7 +263,11 @@ void TfmSimple::SourceUnitChanged(TfmSimpleOne*) {
     IO->LogConversion();
 }
 
-void TfmSimple::TargetUnitChanged(TfmSimpleOne*) {
+void TfmSimple::TargetUnitChanged(TfmSimpleOne* row) {
+    const int number = row->TargetUnitIndex();
+    // Units of a supplemental category are numbered by the degree in force.
+    if (number >= 0 && number < row->Dim->Units().Count())
+        lastTargets_[row->Dim->Name()] = number;
     SourceChanged(nullptr);
     IO->LogConversion();
 }

@@ -2,6 +2,7 @@
 
 #include "ui/pages/UnitModule.h"
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,7 +46,13 @@ public:
     // the next change of the source in value mode makes them anew.
     void FreeRows();
 
+signals:
+    // The rows were made anew: their lists join the keyboard's tab order.
+    void RowsRebuilt();
+
 private:
+    // Target units typed after "=" pick each row's target unit, in any order.
+    void FollowTypedTarget(const QString& units);
     void ReleaseRows();
     void MakeRow(int index);
     void LayOutPanels();
@@ -56,6 +63,9 @@ private:
     // Refresh and after a reload, whose factors are gone.
     std::optional<std::string> rowsUnits_;
     bool settingSource_ = false;
+    // The target unit last chosen for each category, offered first when the
+    // category comes back.
+    std::map<std::string, int> lastTargets_;
 
     QScrollArea* sbxRows = nullptr;
     QLabel* pnlUpper = nullptr;

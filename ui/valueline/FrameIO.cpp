@@ -2,9 +2,12 @@
 
 #include "common/NumberSyntax.h"
 #include "common/TextUtil.h"
+#include "convert/Convert.h"
+#include "convert/QuantityCheck.h"
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
 #include "ui/common/StdText.h"
+#include "ui/common/ThemeColours.h"
 #include "ui/pages/UnitModule.h"
 #include "ui/valueline/SingleRichEdit.h"
 
@@ -12,14 +15,18 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStatusTipEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
 #include <array>
+#include <charconv>
+#include <cmath>
 
 namespace varnel {
 
@@ -47,14 +54,46 @@ void PinScrolling(QTableWidget* grid) {
         });
 }
 
+// Numbers and the arithmetic that makes an expression of them.
 bool IsValueChar(QChar c) {
-    return QStringView(u"+-.0123456789Ee").contains(c);
+    return QStringView(u"+-.0123456789Ee*/()^,").contains(c);
 }
 
 // The text before the first "[" (all of it without one), trimmed.
 QString ValuePart(const QString& text) {
     const qsizetype bracket = text.indexOf('[');
     return (bracket < 0 ? text : text.left(bracket)).trimmed();
+}
+
+// Where the target typed after the source begins: the first "=" after the
+// source's closing bracket, or -1.
+qsizetype TypedTargetSign(const QString& line) {
+    const qsizetype close = line.indexOf(']');
+    return close < 0 ? -1 : line.indexOf('=', close);
+}
+
+QString WithoutTypedTarget(const QString& line) {
+    const qsizetype sign = TypedTargetSign(line);
+    return sign < 0 ? line : line.left(sign).trimmed();
+}
+
+// The units of a typed target, with or without their brackets.
+QString TypedTargetUnits(const QString& line) {
+    const qsizetype sign = TypedTargetSign(line);
+    if (sign < 0)
+        return {};
+    std::string units = StdText(line.mid(sign + 1).trimmed());
+    if (units.find('[') == std::string::npos)
+        return Text(units);
+    TextInBrackets(units);
+    return Text(Trim(units));
+}
+
+// The shortest text that reads back as the same double.
+QString FullPrecision(double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
 }
 
 // Horizontal lines under the header and value rows, as the only grid lines.
@@ -104,9 +143,17 @@ void TfmIO::Setup() {
     reSource->SetText(" ");
     reSource->show();
 
+    lbProblem = new QLabel(this);
+    lbProblem->setObjectName("lbProblem");
+    QFont problemFont = font();
+    problemFont.setPixelSize(13);
+    lbProblem->setFont(problemFont);
+    lbProblem->setTextFormat(Qt::PlainText);
+    lbProblem->hide();
+
     SetCell(0, 0, " Source");
-    SetCell(TargetColumn, 0, " Tagret");
-    ShowSign();
+    SetCell(TargetColumn, 0, " Target");
+    ApplyColours();
     FrameResize();
 }
 
@@ -165,6 +212,9 @@ void TfmIO::CreateMenus() {
     piCopySource = add(pmIOTable, "piCopySource", "Copy Source");
     piCopyTarget = add(pmIOTable, "piCopyTarget", "Copy Target");
     piCopyBoth = add(pmIOTable, "piCopyBoth", "Copy Both");
+    piCopyNumber = add(pmIOTable, "piCopyNumber", "Copy Number");
+    connect(piCopyNumber, &QAction::triggered, this,
+            ShowingErrors([this] { piCopyNumberClick(); }));
     connect(piCopySource, &QAction::triggered, this,
             ShowingErrors([this] { piCopySourceClick(); }));
     connect(piCopyTarget, &QAction::triggered, this,
@@ -183,11 +233,26 @@ void TfmIO::SetCell(int col, int row, const QString& text) {
         item->setText(text);
 }
 
+QString TfmIO::TypedSource() const {
+    const QString line = reSource->Text();
+    if (editMode_)
+        return WithoutTypedTarget(line);
+    return Text(RevertAbbrevs(StdText(line + " " + Cells(1, 1))));
+}
+
 QString TfmIO::GetSource() const {
     const QString line = reSource->Text();
     if (editMode_)
-        return line;
+        return WithoutTypedTarget(line);
     const QString units = Cells(1, 1);
+    const QString value = line.trimmed();
+    if (!value.isEmpty() && !IsNumberText(StdText(value))) {
+        // The pages convert numbers: an expression goes to them worked out.
+        const TTypedValue typed = ReadTypedValue(StdText(value));
+        if (typed.Ok)
+            return Text(RevertAbbrevs(StdText(FullPrecision(typed.Value) + " " +
+                                              (units.trimmed().isEmpty() ? "[]" : units))));
+    }
     if (units.trimmed().isEmpty())
         return line + "[]";
     return Text(RevertAbbrevs(StdText(line + " " + units)));
@@ -231,9 +296,21 @@ void TfmIO::SetTarget(const QString& text) {
         if (nan >= 0)
             target.remove(nan, 3);
     }
-    if (target.trimmed() == "[]")
+    if (target.trimmed() == "[]" || !problem_.isEmpty())
         target.clear();
+    hasTargetValue_ = false;
     SetCell(TargetColumn, 1, target);
+}
+
+void TfmIO::SetTargetValue(double value) {
+    targetValue_ = value;
+    hasTargetValue_ = !TargetEmpty();
+}
+
+QString TfmIO::TargetNumber() const {
+    if (hasTargetValue_ && std::isfinite(targetValue_))
+        return FullPrecision(targetValue_);
+    return ValuePart(GetTarget());
 }
 
 bool TfmIO::SourceValueBlank() const {
@@ -267,16 +344,20 @@ void TfmIO::SetEditMode(bool on) {
     } switchingEnd{this};
     editMode_ = on;
     if (on) {
-        reSource->SetBackground(EditModeColour);
+        reSource->SetBackground(TintedBackground(palette(), EditModeColour));
         SetTarget(QString());
         QString units = Text(Trim(RevertAbbrevs(StdText(Cells(1, 1)))));
         if (units.isEmpty())
             units = "[]";
         reSource->SetText(reSource->Text() + " " + units);
     } else {
+        const QString line = reSource->Text();
+        typedTarget_ = TypedTargetUnits(line);
         reSource->SetBackground(palette().color(QPalette::Base));
-        SetSource(reSource->Text());
-        SetTarget(GetSource());
+        SetSource(WithoutTypedTarget(line));
+        // A typed target gives the rows their target units.
+        SetTarget(typedTarget_.isEmpty() ? GetSource()
+                                         : ValuePart(GetSource()) + " [" + typedTarget_ + "]");
     }
     ShowSign();
     Switching = false;
@@ -289,21 +370,99 @@ void TfmIO::SetEditMode(bool on) {
 
 void TfmIO::ShowSign() {
     QTableWidgetItem* sign = sgIO->item(1, SignColumn);
+    const QPalette colours = palette();
     if (editMode_) {
+        const QColor background = TintedBackground(colours, colours.color(QPalette::ToolTipBase));
         sign->setText(" X");
-        sign->setForeground(Qt::red);
-        sign->setBackground(palette().color(QPalette::ToolTipBase));
+        sign->setForeground(ThemedText(colours, Qt::red, background));
+        sign->setBackground(background);
     } else {
+        const QColor background =
+            IsDarkPalette(colours) ? colours.color(QPalette::Base) : Qt::white;
         sign->setText(" =");
-        sign->setForeground(Qt::black);
-        sign->setBackground(Qt::white);
+        sign->setForeground(ThemedText(colours, Qt::black, background));
+        sign->setBackground(background);
     }
+}
+
+void TfmIO::ApplyColours() {
+    const QPalette colours = palette();
+    for (int row = 0; row < RowCount; ++row)
+        for (int col = 0; col < ColumnCount; ++col) {
+            QTableWidgetItem* item = sgIO->item(row, col);
+            item->setBackground(colours.color(row == 1 ? QPalette::Base : QPalette::Button));
+            item->setForeground(colours.color(row == 1 ? QPalette::Text : QPalette::ButtonText));
+        }
+    ShowSign();
+    QPalette problemColours = lbProblem->palette();
+    problemColours.setColor(QPalette::WindowText, ThemedText(colours, QColor(176, 0, 0),
+                                                             colours.color(QPalette::Window)));
+    lbProblem->setPalette(problemColours);
+    if (editMode_)
+        reSource->SetBackground(TintedBackground(colours, EditModeColour));
+    else
+        ShowValueState();
+}
+
+void TfmIO::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && sgIO && lbProblem)
+        ApplyColours();
 }
 
 void TfmIO::ShowValueState() {
     const QString value = reSource->Text().trimmed();
-    const bool number = value.isEmpty() || IsNumberText(StdText(value));
-    reSource->SetBackground(palette().color(number ? QPalette::Base : QPalette::ToolTipBase));
+    const bool number = value.isEmpty() || ReadTypedValue(StdText(value)).Ok;
+    const QPalette colours = palette();
+    reSource->SetBackground(number
+                                ? colours.color(QPalette::Base)
+                                : TintedBackground(colours, colours.color(QPalette::ToolTipBase)));
+}
+
+void TfmIO::ShowProblem(const QString& text) {
+    if (!lbProblem || lbProblem->text() == text)
+        return;
+    lbProblem->setText(text);
+    lbProblem->setToolTip(text);
+    lbProblem->setVisible(!text.isEmpty());
+    setFixedHeight(FrameHeight + (text.isEmpty() ? 0 : lbProblem->sizeHint().height()));
+    FrameResize();
+}
+
+void TfmIO::CheckInput() {
+    const std::string source = StdText(TypedSource());
+    problem_ = Text(QuantityProblem(source));
+    QString shown = problem_;
+    if (!problem_.isEmpty()) {
+        SetCell(TargetColumn, 1, QString());
+    } else if (checkEngine_ && checkEngine_->Root()) {
+        // An unknown unit is carried through unchanged: said, not refused.
+        shown = Text(UnknownUnitProblem(source, *checkEngine_));
+        const QString target = editMode_ ? TypedTargetUnits(reSource->Text()) : QString();
+        if (shown.isEmpty() && !target.isEmpty()) {
+            const std::string typed = StdText("1 [" + target + "]");
+            std::string targetProblem = QuantityProblem(typed);
+            if (targetProblem.empty())
+                targetProblem = UnknownUnitProblem(typed, *checkEngine_);
+            if (!targetProblem.empty())
+                shown = "Target: " + Text(targetProblem);
+        }
+    }
+    ShowProblem(shown);
+}
+
+QString TfmIO::TakeTypedTarget() {
+    return std::exchange(typedTarget_, QString());
+}
+
+void TfmIO::ClearUnits() {
+    if (editMode_) {
+        reSource->ReplaceText(ValuePart(reSource->Text()) + " []");
+        return;
+    }
+    SetCell(1, 1, QString());
+    SetTarget(QString());
+    reSource->SetText(reSource->Text());
 }
 
 void TfmIO::SetSwapMark(bool on) {
@@ -346,6 +505,12 @@ void TfmIO::FrameResize() {
 
     const int lineWidth = sourceWidth + (editMode_ ? unitsWidth : 0);
     reSource->setGeometry(0, sgIO->rowViewportPosition(1), lineWidth, RowHeights[1] - 1);
+    if (lbProblem && lbProblem->isVisible()) {
+        const int top = bandTop + BandHeight;
+        lbProblem->setGeometry(SideMargin, top, gridWidth, height() - top);
+        lbProblem->setText(
+            lbProblem->fontMetrics().elidedText(problem_, Qt::ElideRight, gridWidth));
+    }
 }
 
 QWidget* TfmIO::InputLine() const {
@@ -362,7 +527,14 @@ void TfmIO::ClearInputSelection() {
 
 bool TfmIO::SourceKeyPress(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        SetEditMode(!editMode_);
+        // A quantity that cannot be read stays in the line with its reason,
+        // rather than being split where part of it would be lost.
+        if (!editMode_ || problem_.isEmpty())
+            SetEditMode(!editMode_);
+        return true;
+    }
+    if (event->key() == Qt::Key_Escape && !editMode_) {
+        ClearUnits();
         return true;
     }
     const QString text = event->text();
@@ -402,11 +574,13 @@ void TfmIO::SelectUnitsForTyping() {
 }
 
 void TfmIO::SourceEdited() {
+    CheckInput();
     FrameResize();
     if (Switching)
         return;
     if (!editMode_)
         ShowValueState();
+    // A source that cannot be read has no result: SetTarget shows none.
     if (OnSourceChange)
         OnSourceChange(reSource);
 }
@@ -424,6 +598,10 @@ bool TfmIO::eventFilter(QObject* watched, QEvent* event) {
 
 void TfmIO::sgIOMouseUp(Qt::MouseButton button, const QPoint& position) {
     const QModelIndex cell = sgIO->indexAt(position);
+    if (cell.row() == 1 && cell.column() < SignColumn && button == Qt::LeftButton) {
+        reSource->setFocus(Qt::MouseFocusReason);
+        reSource->moveCursor(QTextCursor::End);
+    }
     if (cell.row() == 1 && cell.column() == SignColumn) {
         if (editMode_) {
             const QString value =
@@ -438,6 +616,7 @@ void TfmIO::sgIOMouseUp(Qt::MouseButton button, const QPoint& position) {
         const bool target = !TargetEmpty();
         piCopyTarget->setEnabled(target);
         piCopyBoth->setEnabled(target);
+        piCopyNumber->setEnabled(target);
         pmIOTable->popup(sgIO->viewport()->mapToGlobal(position));
     }
 }
@@ -461,16 +640,26 @@ void TfmIO::piPasteClick() {
     reSource->paste();
 }
 
+void TfmIO::Copied(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    QStatusTipEvent tip("Copied: " + text);
+    QApplication::sendEvent(this, &tip);
+}
+
 void TfmIO::piCopySourceClick() {
-    QGuiApplication::clipboard()->setText(GetSource());
+    Copied(GetSource());
 }
 
 void TfmIO::piCopyTargetClick() {
-    QGuiApplication::clipboard()->setText(GetTarget());
+    Copied(GetTarget());
 }
 
 void TfmIO::piCopyBothClick() {
-    QGuiApplication::clipboard()->setText(GetSource() + " = " + GetTarget());
+    Copied(GetSource() + " = " + GetTarget());
+}
+
+void TfmIO::piCopyNumberClick() {
+    Copied(TargetNumber());
 }
 
 } // namespace varnel

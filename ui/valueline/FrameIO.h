@@ -9,11 +9,13 @@
 
 class QAction;
 class QKeyEvent;
+class QLabel;
 class QMenu;
 class QTableWidget;
 
 namespace varnel {
 
+class TConvert;
 class TSingleRichEdit;
 class TfmUnitModule;
 
@@ -40,6 +42,12 @@ public:
     void SetSource(const QString& text);
     QString GetTarget() const;
     void SetTarget(const QString& text);
+    // The target's number at full precision, given after SetTarget by the
+    // page that converted it.
+    void SetTargetValue(double value);
+    // The target's number alone, for a spreadsheet: full precision when the
+    // page gave it, otherwise as shown.
+    QString TargetNumber() const;
     // True when the target is blank or "[]".
     bool TargetEmpty() const;
     // The source (side 0) or the target (side 1) as a quantity record.
@@ -51,6 +59,20 @@ public:
     void SetEditMode(bool on);
     bool SwapMark() const { return swapMark_; }
     void SetSwapMark(bool on);
+
+    // The engine whose units the typed quantity is checked against.
+    void SetCheckEngine(const TConvert* engine) { checkEngine_ = engine; }
+    // Why the typed source cannot be converted, empty when it can. While
+    // there is a reason no target is shown and the pages are not told.
+    QString InputProblem() const { return problem_; }
+    // Shows a reason beside the line; an empty text hides it.
+    void ShowProblem(const QString& text);
+    // The units typed after "=" in edit mode, handed once to the page that
+    // builds the rows after the mode switch.
+    QString TakeTypedTarget();
+    // Empties the units and keeps the value, so that the next unit picked
+    // starts a new quantity.
+    void ClearUnits();
 
     // The page whose Refresh records a conversion.
     void SetLog(TfmUnitModule* log) { log_ = log; }
@@ -84,9 +106,11 @@ public slots:
     void piCopySourceClick();
     void piCopyTargetClick();
     void piCopyBothClick();
+    void piCopyNumberClick();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -100,6 +124,11 @@ private:
     void SelectUnitsForTyping();
     bool SourceValueBlank() const;
     void UpdateEditMenu();
+    // The source as typed, before an expression is worked out.
+    QString TypedSource() const;
+    void CheckInput();
+    void ApplyColours();
+    void Copied(const QString& text);
 
     TSingleRichEdit* reSource = nullptr;
     QTableWidget* sgIO = nullptr;
@@ -111,6 +140,13 @@ private:
     QAction* piCopySource = nullptr;
     QAction* piCopyTarget = nullptr;
     QAction* piCopyBoth = nullptr;
+    QAction* piCopyNumber = nullptr;
+    QLabel* lbProblem = nullptr;
+    const TConvert* checkEngine_ = nullptr;
+    QString problem_;
+    QString typedTarget_;
+    double targetValue_ = 0;
+    bool hasTargetValue_ = false;
     bool editMode_ = false;
     bool swapMark_ = false;
     TfmUnitModule* log_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/MessageBoxes.h"
+#include "ui/common/ThemeColours.h"
 #include "ui/valueline/UnitSymbols.h"
 
 #include <QContextMenuEvent>
@@ -85,6 +86,12 @@ void TSingleRichEdit::SetBackground(const QColor& colour) {
         return;
     colours.setColor(QPalette::Base, colour);
     setPalette(colours);
+    // On a dark palette the token colours follow the background.
+    if (IsDarkPalette(colours) && !Updating) {
+        formats_.clear();
+        for (const TLineToken& token : Tokens)
+            ColorRange(token.Position, token.Length, {}, ColourOf(token));
+    }
 }
 
 QColor TSingleRichEdit::Background() const {
@@ -147,7 +154,7 @@ bool TSingleRichEdit::ColorRange(int start, int length, TFontStyles style, const
         return false;
     Updating = true;
     QTextCharFormat format;
-    format.setForeground(colour);
+    format.setForeground(ThemedText(palette(), colour, Background()));
     format.setFontFamilies(font().families());
     if (font().pixelSize() > 0)
         format.setProperty(QTextFormat::FontPixelSize, font().pixelSize());

@@ -264,6 +264,7 @@ void TfrmUnitsConvert::SetupConverter() {
     fmAllUnits1->SetComposeMode(false);
     fmCompose1->SetComposeMode(true);
     fmIO->SetLog(fmUnitLog);
+    fmIO->SetCheckEngine(iCnv.get());
     for (TfmUnitModule* page : pages_) {
         page->SetEngines(fmIO, iCnv.get(), oCnv.get());
         page->LoadUnits();

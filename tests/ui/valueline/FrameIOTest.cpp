@@ -181,9 +181,9 @@ void FrameIOTest::SetTargetDropsNaNOnlyWithoutAValue_data() {
     QTest::newRow("NaN without a value: only the units") << " [degC]"
                                                          << "NAN [K]"
                                                          << " [K]" << false;
-    QTest::newRow("NaN with a value stays") << "abc [degC]"
-                                            << "NAN [K]"
-                                            << "NAN [K]" << false;
+    QTest::newRow("a value that is no number: no result") << "abc [degC]"
+                                                          << "NAN [K]"
+                                                          << "" << true;
     QTest::newRow("empty brackets are no target") << "5"
                                                   << " [] "
                                                   << "" << true;
@@ -214,7 +214,7 @@ void FrameIOTest::KeyFilter_data() {
     QTest::newRow("value mode takes number characters") << false << "-1.5e+3E2"
                                                         << "-1.5e+3E2";
     QTest::newRow("value mode drops letters and blanks") << false << "1a2 b3/"
-                                                         << "123";
+                                                         << "123/";
     QTest::newRow("edit mode takes everything") << true << "1a2 b3/"
                                                 << " 1a2 b3/";
 }
@@ -564,7 +564,7 @@ void FrameIOTest::ColumnsFollowTheLayoutRule() {
 void FrameIOTest::SwapMarkShowsInTheHeader() {
     TValueLine v;
     QCOMPARE(v.io->Cells(0, 0), QString(" Source"));
-    QCOMPARE(v.io->Cells(3, 0), QString(" Tagret"));
+    QCOMPARE(v.io->Cells(3, 0), QString(" Target"));
     v.io->SetSwapMark(true);
     QCOMPARE(v.io->Cells(2, 0), QString("<-"));
     QVERIFY(v.io->SwapMark());

@@ -1,0 +1,174 @@
+#include "ui/window/MainWindow.h"
+
+#include "ui/common/HelpViewer.h"
+#include "ui/integrated/IntegConv.h"
+#include "ui/log/LogPage.h"
+#include "ui/pages/SimpleOne.h"
+#include "ui/pages/SimplePage.h"
+#include "ui/valueline/FrameIO.h"
+#include "uisupport/GuiTestSupport.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+#include <functional>
+#include <memory>
+
+using namespace varnel;
+using namespace varnel::test;
+
+namespace {
+
+// The window in the integrated view (or the multi-tab one), started in a
+// program folder with the fixture as its units data.
+struct TWindow {
+    explicit TWindow(bool multiTab = false,
+                     const std::function<void(TProgramFolder&)>& prepare = {}) {
+        folder.CopyFixture("integ_units.unt", "Varnel.unt");
+        folder.WriteFile(SettingsFile().filename().string(),
+                         std::string("UnitFile=Varnel.unt\r\nMultiTabMode=") +
+                             (multiTab ? "1" : "0") + "\r\n");
+        if (prepare)
+            prepare(folder);
+        window = std::make_unique<TfrmUnitsConvert>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    ~TWindow() {
+        window.reset();
+        CloseHelpViewer();
+    }
+
+    TfmIO* IO() const { return window->IO(); }
+    QWidget* Input() const { return IO()->InputLine(); }
+    QTreeWidget* Tree() const { return window->IntegConv()->findChild<QTreeWidget*>("Tree1"); }
+    QString Problem() const {
+        auto* label = IO()->findChild<QLabel*>("lbProblem");
+        return label->isVisible() ? label->toolTip() : QString();
+    }
+    QList<TfmSimpleOne*> Rows() const {
+        QList<TfmSimpleOne*> rows;
+        for (TfmSimpleOne* row : window->findChild<TfmSimple*>("fmSimple")->Rows())
+            if (row)
+                rows.append(row);
+        return rows;
+    }
+    void Type(const QString& text) const {
+        Input()->setFocus();
+        QTest::keyClick(Input(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Input(), Qt::Key_Delete);
+        QTest::keyClicks(Input(), text);
+    }
+    // Types a whole quantity in edit mode and goes back to value mode.
+    void Enter(const QString& quantity) const {
+        if (!IO()->EditMode())
+            QTest::keyClick(Input(), Qt::Key_Return);
+        Type(quantity);
+        QTest::keyClick(Input(), Qt::Key_Return);
+    }
+    void DoubleClick(const QString& text) const {
+        const QList<QTreeWidgetItem*> found =
+            Tree()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+        QVERIFY2(!found.isEmpty(), qPrintable(text));
+        Tree()->scrollToItem(found.first());
+        const QPoint centre = Tree()->visualItemRect(found.first()).center();
+        QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(Tree()->viewport(), Qt::LeftButton, {}, centre);
+    }
+    int LogRows() const {
+        auto* grid = window->findChild<QTableWidget*>("sgLog");
+        int rows = 0;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            rows += grid->item(row, 1) && !grid->item(row, 1)->text().isEmpty() ? 1 : 0;
+        return rows;
+    }
+
+    TProgramFolder folder;
+    TMessageBoxRecorder messages;
+    std::unique_ptr<TfrmUnitsConvert> window;
+};
+
+} // namespace
+
+class DrivableWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void BadInputSaysWhyAndShowsNoResult_data();
+    void BadInputSaysWhyAndShowsNoResult();
+    void TypedTargetAndExpressionsConvert_data();
+    void TypedTargetAndExpressionsConvert();
+};
+
+void DrivableWindowTest::BadInputSaysWhyAndShowsNoResult_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("units without brackets")
+        << "36 km/h"
+        << "Write the units of the quantity in brackets, for example 36 [km/h]."
+        << "";
+    QTest::newRow("unknown unit: said, carried through") << "1 [fathom]"
+                                                         << "Unknown unit fathom at character 4."
+                                                         << "1 [fathom]";
+    QTest::newRow("a second quantity") << "5 [m] 11 [cm]"
+                                       << "Text after the closing bracket: 11 [cm]"
+                                       << "";
+    QTest::newRow("decimal comma") << "2,5 [m]"
+                                   << "Not a number: 2,5."
+                                   << "";
+    QTest::newRow("a good quantity says nothing") << "36 [km/h]"
+                                                  << ""
+                                                  << "36 [km/h]";
+}
+
+void DrivableWindowTest::BadInputSaysWhyAndShowsNoResult() {
+    QFETCH(QString, typed);
+    QFETCH(QString, problem);
+    QFETCH(QString, target);
+    TWindow w;
+
+    w.Enter(typed);
+
+    QCOMPARE(w.Problem(), problem);
+    QCOMPARE(w.IO()->GetTarget(), target);
+    QVERIFY(!w.IO()->GetTarget().contains("NAN"));
+    QCOMPARE(w.messages.Texts(), QStringList());
+}
+
+void DrivableWindowTest::TypedTargetAndExpressionsConvert_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("typed target") << "36 [km/h] = [m/s]"
+                                  << "10 [m/s]"
+                                  << "";
+    QTest::newRow("typed target in another order") << "2 [m.s] = [s.km]"
+                                                   << "0.002 [km.s]"
+                                                   << "";
+    QTest::newRow("expression") << "5*12+11 [cm] = [m]"
+                                << "0.71 [m]"
+                                << "";
+    QTest::newRow("incompatible target") << "36 [km/h] = [kg]"
+                                         << "36 [km/h]"
+                                         << "Not compatible: km/h is m/s, kg is kg.";
+}
+
+void DrivableWindowTest::TypedTargetAndExpressionsConvert() {
+    QFETCH(QString, typed);
+    QFETCH(QString, target);
+    QFETCH(QString, problem);
+    TWindow w;
+
+    w.Enter(typed);
+
+    QVERIFY(!w.IO()->EditMode());
+    QCOMPARE(w.IO()->GetTarget(), target);
+    QCOMPARE(w.Problem(), problem);
+    QCOMPARE(w.messages.Texts(), QStringList());
+}
+
+VARNEL_GUI_TEST_MAIN(DrivableWindowTest)
+#include "DrivableWindowTest.moc"
