@@ -93,6 +93,8 @@ void PrepareGuiTestEnvironment() {
     setenv("QT_QPA_PLATFORM", getenv("QT_QPA_PLATFORM") ? getenv("QT_QPA_PLATFORM") : "offscreen",
            1);
     setenv("LC_ALL", "C", 1);
+    // No update check reaches out unless a test serves one.
+    setenv("VARNEL_UPDATE_URL", "", 1);
     std::setlocale(LC_ALL, "C");
 }
 

@@ -6,6 +6,9 @@
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 #include "convert/Convert.h"
+#include "ui/about/AboutPicture.h"
+#include "ui/about/AboutUC.h"
+#include "ui/about/ClickLabel.h"
 #include "ui/common/BusyCursor.h"
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/HelpViewer.h"
@@ -90,6 +93,7 @@ TfrmUnitsConvert::TfrmUnitsConvert(QWidget* parent) : QMainWindow(parent) {
 
 TfrmUnitsConvert::~TfrmUnitsConvert() {
     qApp->removeEventFilter(this);
+    delete AboutUC;
     fmIO->OnSourceChange = nullptr;
     fmIO->OnModeChange = nullptr;
     fmIO->OnMarkClick = nullptr;
@@ -119,7 +123,26 @@ void TfrmUnitsConvert::FormCreate() {
     SetHelpFolder(FindDataFile("help"));
     if (!HasXmlImplementation(XmlImplementationName))
         ShowInfoMessage("MSXML component is missing");
+    CreateAboutBox();
     SetupConverter();
+    // After the set-up, whose options reading reports a missing units file.
+    if (unitsLoaded_ && GetOptions().MonthlyCheck)
+        AboutUC->CheckUpdate();
+    AboutUC->HideSplash();
+}
+
+void TfrmUnitsConvert::CreateAboutBox() {
+    AboutUC = new TAboutUC(this);
+    // A check that is due fetches once the window is up: start-up never
+    // waits on the network.
+    connect(this, &TfrmUnitsConvert::FirstShown, AboutUC, &TAboutUC::StartPendingFetch,
+            Qt::QueuedConnection);
+    const int size = btnOptAlone->sizeHint().height();
+    imgAbout2->setPixmap(AboutPicture(size, devicePixelRatioF()));
+    imgAbout2->setFixedSize(size, size);
+    imgAbout2->show();
+    connect(imgAbout2, &TClickLabel::Clicked, this, ShowingErrors([this] { imgAbout1Click(); }));
+    AboutUC->ShowAbout(false);
 }
 
 void TfrmUnitsConvert::CreatePages() {
@@ -192,7 +215,7 @@ void TfrmUnitsConvert::CreateButtonStrip() {
     pnlApplication->setObjectName("pnlApplication");
     pnlApplication->hide();
 
-    imgAbout2 = new QLabel(pnlApplication);
+    imgAbout2 = new TClickLabel(pnlApplication);
     imgAbout2->setObjectName("imgAbout2");
     imgAbout2->setCursor(Qt::PointingHandCursor);
     SetHint(imgAbout2, "| About Varnel Units Converter Pro");
@@ -529,6 +552,10 @@ void TfrmUnitsConvert::btnOptAloneClick() {
 void TfrmUnitsConvert::btnHelp2Click() {
     ShowHelpTopic(IsMultiTab() ? HelpTopic::FirstPage + PageControl1->currentIndex()
                                : HelpTopic::IntegratedConverter);
+}
+
+void TfrmUnitsConvert::imgAbout1Click() {
+    AboutUC->ShowAbout(true);
 }
 
 void TfrmUnitsConvert::WakeUp() {

@@ -16,6 +16,8 @@ class QWidget;
 
 namespace varnel {
 
+class TAboutUC;
+class TClickLabel;
 class TConvert;
 class TfmAllUnits;
 class TfmBase;
@@ -61,6 +63,7 @@ public:
     TfmUnitModule* Pages(int index) const;
     TfmUnitOptions* Options() const { return fmUnitOptions; }
     TfrmOptCont* OptionsWindow() const { return frmOptCont; }
+    TAboutUC* AboutBox() const { return AboutUC; }
     TTrayIcon* TrayIcon() const { return TrayIcon1; }
     int PrevPageIndex = 0;
 
@@ -71,6 +74,7 @@ public slots:
     void btnHideClick();
     void btnOptAloneClick();
     void btnHelp2Click();
+    void imgAbout1Click();
     // A second start of the program: restored and brought to the front.
     void WakeUp();
 
@@ -89,6 +93,7 @@ protected:
 
 private:
     void FormCreate();
+    void CreateAboutBox();
     void CreatePages();
     void CreateButtonStrip();
     void SetupConverter();
@@ -122,7 +127,7 @@ private:
     TfmUnitLog* fmUnitLog = nullptr;
     std::array<TfmUnitModule*, PageCount> pages_{};
     QWidget* pnlApplication = nullptr;
-    QLabel* imgAbout2 = nullptr;
+    TClickLabel* imgAbout2 = nullptr;
     QPushButton* btnOptAlone = nullptr;
     QPushButton* btnCopy = nullptr;
     QPushButton* btnHide = nullptr;
@@ -131,6 +136,7 @@ private:
     TfmUnitOptions* fmUnitOptions = nullptr;
     TfrmOptCont* frmOptCont = nullptr;
     TfrmProgressMsg* frmProgressMsg = nullptr;
+    TAboutUC* AboutUC = nullptr;
     TTrayIcon* TrayIcon1 = nullptr;
 };
 
