@@ -13,27 +13,6 @@ namespace varnel::cli {
 
 namespace {
 
-// The engine's messages about one way of converting wait until it is known
-// which way gives the answer: a refusal the next way mends says nothing.
-class TMessageHold {
-public:
-    TMessageHold()
-        : previous_(SetMessageSink([this](const std::string& text) { held_.push_back(text); })) {}
-    ~TMessageHold() {
-        SetMessageSink(std::move(previous_));
-        for (const std::string& text : held_)
-            ShowMessage(text);
-    }
-    TMessageHold(const TMessageHold&) = delete;
-    TMessageHold& operator=(const TMessageHold&) = delete;
-
-    void Drop() { held_.clear(); }
-
-private:
-    MessageSink previous_;
-    std::vector<std::string> held_;
-};
-
 // A factor as the user wrote it: "km", "1/h", "m^2".
 std::string WrittenFactor(const TDim& dim) {
     return UnitListToText({dim.UnitLine()});
@@ -41,9 +20,10 @@ std::string WrittenFactor(const TDim& dim) {
 
 // A factor of a compound category's unit keeps nothing of it, so its name
 // comes from the notation.
-std::string CompoundUnitError(const TConvert& engine, const std::string& notation, int index) {
+std::string CompoundUnitError(const TConvert& engine, const std::string& notation, int index,
+                              TMessages& messages) {
     TUnitEntries entries;
-    ParseUnits(notation, entries);
+    ParseUnits(notation, entries, messages);
     const std::string symbol =
         index < static_cast<int>(entries.size()) ? entries[static_cast<size_t>(index)].Symbol : "";
     int cat = -1;
@@ -91,16 +71,33 @@ std::string TargetUnits(std::string_view target) {
 TCliConverter::TCliConverter(std::string_view unitsDataText) {
     source_.SetKeepValue(true);
     target_.SetKeepValue(false);
-    source_.LoadFromText(unitsDataText);
-    if (source_.Root())
-        target_.ShareModel(source_);
+    try {
+        AppendMessages(messages_, source_.LoadFromText(unitsDataText));
+        if (source_.Root())
+            target_.ShareModel(source_);
+    } catch (const Exception& e) {
+        // Nobody can take the messages of a converter that is not made: they
+        // go before the error that stopped the load.
+        std::string text;
+        for (const std::string& message : source_.LoadMessages())
+            text += message + "\n";
+        throw Exception(text + e.Message());
+    }
+}
+
+TMessages TCliConverter::TakeMessages() {
+    return std::exchange(messages_, {});
 }
 
 std::string TCliConverter::Convert(std::string_view quantity, std::string_view target) {
     const std::string targetUnits = TargetUnits(target);
     if (quantity.find('[') != std::string_view::npos)
         CheckSourceNumber(quantity);
-    TMessageHold messages;
+    // The engine's messages about one way of converting count only when it
+    // is known which way gives the answer: a refusal the next way mends says
+    // nothing.
+    const size_t heldFrom = messages_.size();
+    auto dropHeld = [this, heldFrom] { messages_.resize(heldFrom); };
     std::string result;
     try {
         result = ConvertByFactors(quantity, targetUnits);
@@ -109,14 +106,14 @@ std::string TCliConverter::Convert(std::string_view quantity, std::string_view t
         if (e.Message().empty() || !ConvertsAsOneUnit(quantity, targetUnits)) {
             const TCompatibleResult compatible = ThroughBaseUnits(quantity, targetUnits);
             if (compatible.Converted) {
-                messages.Drop();
+                dropHeld();
                 return compatible.Text;
             }
             // Between units of the base quantities (length, time, mass) the
             // factor by factor answer already names what is missing; a derived
             // unit needs its base units spelled out.
             if (!compatible.Error.empty() && compatible.Derived) {
-                messages.Drop();
+                dropHeld();
                 throw ECliError(compatible.Error);
             }
             throw;
@@ -140,7 +137,7 @@ std::string TCliConverter::ConvertByFactors(std::string_view quantity,
                                             const std::string& targetUnits) {
     SetSource(quantity);
     std::vector<TWantedUnit> wanted = WantedUnits(targetUnits);
-    target_.SetText(quantity);
+    AppendMessages(messages_, target_.SetText(quantity));
     std::vector<int> unitIndices;
     for (int i = 0; i < target_.DimCount(); ++i)
         unitIndices.push_back(MatchFactor(*target_.Dims(i), wanted));
@@ -153,7 +150,7 @@ std::string TCliConverter::ConvertByFactors(std::string_view quantity,
 }
 
 bool TCliConverter::ConvertsAsOneUnit(std::string_view quantity, const std::string& targetUnits) {
-    target_.SetText(quantity);
+    AppendMessages(messages_, target_.SetText(quantity));
     std::string sourceUnits = target_.GetText();
     if (!target_.UnitsValid() || !TextInBrackets(sourceUnits))
         return false;
@@ -165,7 +162,7 @@ bool TCliConverter::ConvertsAsOneUnit(std::string_view quantity, const std::stri
     if (!target_.LookUpUnit(sourceUnits, sourceCat, unit) ||
         !target_.LookUpUnit(targetUnits, targetCat, unit) || sourceCat != targetCat)
         return false;
-    return target_.ConvertTo(targetUnits);
+    return target_.ConvertTo(targetUnits, messages_);
 }
 
 // The engine writes nothing back for a unit of a compound category written
@@ -182,14 +179,14 @@ void TCliConverter::SetSource(std::string_view quantity) {
     std::string units(quantity);
     if (!TextInBrackets(units))
         throw ECliError("Write the units of the quantity in brackets, for example 36 [km/h].");
-    source_.SetText(quantity);
+    AppendMessages(messages_, source_.SetText(quantity));
     if (!source_.UnitsValid())
-        throw ECliError(""); // the engine has shown why
+        throw ECliError(""); // the engine's messages say why
     CheckConvertible(source_, units);
 }
 
 std::vector<TCliConverter::TWantedUnit> TCliConverter::WantedUnits(const std::string& targetUnits) {
-    target_.SetText("1 [" + targetUnits + "]");
+    AppendMessages(messages_, target_.SetText("1 [" + targetUnits + "]"));
     if (!target_.UnitsValid())
         throw ECliError("");
     CheckConvertible(target_, targetUnits);
@@ -208,7 +205,7 @@ void TCliConverter::CheckConvertible(const TConvert& engine, const std::string& 
         if (!dim.UnknownSymbol().empty())
             throw ECliError("Unknown unit " + dim.UnknownSymbol() + ".");
         if (!dim.Node())
-            throw ECliError(CompoundUnitError(engine, notation, i));
+            throw ECliError(CompoundUnitError(engine, notation, i, messages_));
         if (!dim.CanConvert())
             throw ECliError("The rule-based unit " + WrittenFactor(dim) +
                             " converts only alone, not as a factor.");

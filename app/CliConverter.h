@@ -11,7 +11,7 @@
 namespace varnel::cli {
 
 // A conversion the tool refuses, in words for the user. An empty message
-// means the engine has already said why.
+// means the engine's messages say why.
 class ECliError : public Exception {
 public:
     using Exception::Exception;
@@ -32,6 +32,8 @@ public:
     std::string Convert(std::string_view quantity, std::string_view target);
 
     const TConvert& Units() const { return source_; }
+    // What the engine said since the last call, in order; emptied.
+    TMessages TakeMessages();
 
 private:
     struct TWantedUnit {
@@ -50,11 +52,12 @@ private:
     void SetSource(std::string_view quantity);
     std::vector<TWantedUnit> WantedUnits(const std::string& targetUnits);
     std::string OneUnitResult(const std::string& targetUnits) const;
-    static void CheckConvertible(const TConvert& engine, const std::string& notation);
+    void CheckConvertible(const TConvert& engine, const std::string& notation);
     static int MatchFactor(const TDim& dim, std::vector<TWantedUnit>& wanted);
 
     TConvert source_;
     TConvert target_;
+    TMessages messages_;
 };
 
 } // namespace varnel::cli

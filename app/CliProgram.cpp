@@ -38,26 +38,6 @@ const char* const BatchLineSeparator = "->";
 // reachable: a leak checker sees it kept, not lost.
 TCliConverter* LeftToExit = nullptr;
 
-// Messages of the core become lines on standard error, marked with the
-// batch line they belong to, for as long as the run lasts.
-class TMessageLines {
-public:
-    explicit TMessageLines(std::ostream& err) {
-        previous_ = SetMessageSink(
-            [this, &err](const std::string& text) { err << prefix_ << text << '\n'; });
-    }
-    ~TMessageLines() { SetMessageSink(std::move(previous_)); }
-    TMessageLines(const TMessageLines&) = delete;
-    TMessageLines& operator=(const TMessageLines&) = delete;
-
-    void SetPrefix(std::string prefix) { prefix_ = std::move(prefix); }
-    const std::string& Prefix() const { return prefix_; }
-
-private:
-    std::string prefix_;
-    MessageSink previous_;
-};
-
 class TPrecisionScope {
 public:
     explicit TPrecisionScope(std::optional<int> precision) {
@@ -82,17 +62,25 @@ void Report(std::ostream& err, const std::string& prefix, const std::string& mes
         err << prefix << message << '\n';
 }
 
+// The core's messages become lines on standard error, marked with the batch
+// line they belong to.
+void ReportAll(std::ostream& err, const std::string& prefix, const TMessages& messages) {
+    for (const std::string& message : messages)
+        Report(err, prefix, message);
+}
+
 std::filesystem::path DataFileOf(const TCliOptions& options) {
     if (!options.DataFile.empty())
         return options.DataFile;
     return FindDataFile("Varnel.unt");
 }
 
-std::unique_ptr<TCliConverter> LoadConverter(const std::filesystem::path& file) {
+std::unique_ptr<TCliConverter> LoadConverter(const std::filesystem::path& file, std::ostream& err) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec))
         throw ECliError("Cannot find the units data file " + file.string() + ".");
     auto converter = std::make_unique<TCliConverter>(ReadTextFile(file));
+    ReportAll(err, "", converter->TakeMessages());
     if (!converter->Units().Root())
         throw ECliError("Cannot read units data from " + file.string() + ".");
     return converter;
@@ -120,6 +108,25 @@ bool SplitBatchLine(const std::string& line, std::string& quantity, std::string&
     return true;
 }
 
+// The engine's messages come before the result or the reason it failed.
+bool ConvertOne(TCliConverter& converter, const std::string& quantity, const std::string& target,
+                std::ostream& out, std::ostream& err, const std::string& prefix) {
+    std::string result;
+    const bool converted = Attempt(err, prefix, [&] {
+        try {
+            result = converter.Convert(quantity, target);
+        } catch (...) {
+            ReportAll(err, prefix, converter.TakeMessages());
+            throw;
+        }
+    });
+    if (converted) {
+        ReportAll(err, prefix, converter.TakeMessages());
+        out << result << '\n';
+    }
+    return converted;
+}
+
 bool ConvertLine(TCliConverter& converter, const std::string& line, std::ostream& out,
                  std::ostream& err, const std::string& prefix) {
     std::string quantity;
@@ -129,11 +136,10 @@ bool ConvertLine(TCliConverter& converter, const std::string& line, std::ostream
                "Write a conversion as QUANTITY -> TARGET, for example 36 [km/h] -> [m/s].");
         return false;
     }
-    return Attempt(err, prefix, [&] { out << converter.Convert(quantity, target) << '\n'; });
+    return ConvertOne(converter, quantity, target, out, err, prefix);
 }
 
-int RunBatch(TCliConverter& converter, std::istream& in, std::ostream& out, std::ostream& err,
-             TMessageLines& messages) {
+int RunBatch(TCliConverter& converter, std::istream& in, std::ostream& out, std::ostream& err) {
     bool allConverted = true;
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
@@ -141,26 +147,25 @@ int RunBatch(TCliConverter& converter, std::istream& in, std::ostream& out, std:
             line.pop_back();
         if (IsBlank(line))
             continue;
-        messages.SetPrefix("line " + std::to_string(number) + ": ");
-        allConverted = ConvertLine(converter, line, out, err, messages.Prefix()) && allConverted;
+        const std::string prefix = "line " + std::to_string(number) + ": ";
+        allConverted = ConvertLine(converter, line, out, err, prefix) && allConverted;
     }
-    messages.SetPrefix("");
     out.flush();
     return allConverted ? 0 : 1;
 }
 
 int RunConversion(TCliConverter& converter, const TCliOptions& options, std::istream& in,
-                  std::ostream& out, std::ostream& err, TMessageLines& messages) {
+                  std::ostream& out, std::ostream& err) {
     const std::vector<std::string>& words = options.Conversion;
     bool converted = false;
     switch (words.size()) {
     case 0:
-        return RunBatch(converter, in, out, err, messages);
+        return RunBatch(converter, in, out, err);
     case 1:
         converted = ConvertLine(converter, words[0], out, err, "");
         break;
     case 2:
-        converted = Attempt(err, "", [&] { out << converter.Convert(words[0], words[1]) << '\n'; });
+        converted = ConvertOne(converter, words[0], words[1], out, err, "");
         break;
     default:
         Report(err, "",
@@ -185,7 +190,6 @@ int RunValidateOption(const TCliOptions& options, std::ostream& out, std::ostrea
 
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
            std::ostream& err, TModelAtEnd atEnd) {
-    TMessageLines messages(err);
     TCliOptions options;
     if (!Attempt(err, "", [&] { options = ParseCliArguments(arguments); }))
         return 1;
@@ -197,7 +201,7 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         return RunValidateOption(options, out, err);
     TPrecisionScope precision(options.Precision);
     std::unique_ptr<TCliConverter> converter;
-    if (!Attempt(err, "", [&] { converter = LoadConverter(DataFileOf(options)); }))
+    if (!Attempt(err, "", [&] { converter = LoadConverter(DataFileOf(options), err); }))
         return 1;
     int status = 0;
     if (options.Search) {
@@ -214,7 +218,7 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         });
         status = listed ? 0 : 1;
     } else {
-        status = RunConversion(*converter, options, in, out, err, messages);
+        status = RunConversion(*converter, options, in, out, err);
     }
     if (atEnd == TModelAtEnd::LeaveToExit)
         LeftToExit = converter.release();

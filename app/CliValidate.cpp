@@ -23,6 +23,11 @@ void PrintProblems(const TValidationErrors& errors, std::ostream& out) {
     out.flush();
 }
 
+void PrintMessages(const TMessages& messages, std::ostream& err) {
+    for (const std::string& message : messages)
+        err << message << '\n';
+}
+
 } // namespace
 
 int RunValidation(const std::filesystem::path& file, bool enabledOnly, std::ostream& out,
@@ -34,15 +39,18 @@ int RunValidation(const std::filesystem::path& file, bool enabledOnly, std::ostr
     }
     TXmlDocument doc;
     TValidationErrors errors;
+    TMessages messages;
     try {
         doc.LoadFromFile(file);
-        ValidateUnitsData(UnitsDataOf(doc), errors, enabledOnly);
+        ValidateUnitsData(UnitsDataOf(doc), errors, enabledOnly, messages);
     } catch (const Exception& e) {
         // The problems found before the walk stopped are still worth seeing.
+        PrintMessages(messages, err);
         PrintProblems(errors, out);
         err << file.string() << ": " << e.Message() << '\n';
         return 1;
     }
+    PrintMessages(messages, err);
     PrintProblems(errors, out);
     return errors.empty() ? 0 : 1;
 }

@@ -120,7 +120,8 @@ void BM_ConvertToOneUnit(benchmark::State& state) {
     auto engine = TargetEngine();
     for (auto _ : state) {
         engine->SetText("36 [km/h]");
-        benchmark::DoNotOptimize(engine->ConvertTo("m/s"));
+        TMessages messages;
+        benchmark::DoNotOptimize(engine->ConvertTo("m/s", messages));
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -163,7 +164,6 @@ BENCHMARK(BM_FindUnitIndexed);
 } // namespace
 
 int main(int argc, char** argv) {
-    SetMessageSink([](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
     DataText();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

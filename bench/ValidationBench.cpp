@@ -12,13 +12,14 @@ namespace {
 using namespace varnel;
 
 void Validate(benchmark::State& state, const std::string& text, bool enabledOnly) {
-    SetMessageSink({});
     TXmlDocument doc;
     doc.LoadFromText(text);
     TXMLUnitsDataType root = UnitsDataOf(doc);
     TValidationErrors errors;
+    TMessages messages;
     for (auto _ : state) {
-        ValidateUnitsData(root, errors, enabledOnly);
+        messages.clear();
+        ValidateUnitsData(root, errors, enabledOnly, messages);
         benchmark::DoNotOptimize(errors.data());
     }
     state.counters["errors"] = static_cast<double>(errors.size());

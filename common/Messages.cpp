@@ -1,27 +1,9 @@
 #include "common/Messages.h"
 
-#include <iostream>
-
 namespace varnel {
 
-namespace {
-
-MessageSink& CurrentSink() {
-    static MessageSink sink = [](const std::string& text) { std::cerr << text << '\n'; };
-    return sink;
-}
-
-} // namespace
-
-void ShowMessage(const std::string& text) {
-    if (CurrentSink())
-        CurrentSink()(text);
-}
-
-MessageSink SetMessageSink(MessageSink sink) {
-    MessageSink previous = std::move(CurrentSink());
-    CurrentSink() = std::move(sink);
-    return previous;
+void AppendMessages(TMessages& messages, const TMessages& more) {
+    messages.insert(messages.end(), more.begin(), more.end());
 }
 
 } // namespace varnel

@@ -1,19 +1,16 @@
 #pragma once
 
-#include <functional>
 #include <string>
+#include <vector>
 
 namespace varnel {
 
-// Message boxes raised from core code go through one process-wide sink: the
-// converter window shows them in a box, the command-line tool prints them,
-// tests record them.
-using MessageSink = std::function<void(const std::string&)>;
+// What a core operation has to tell the user, in the order it arose. The core
+// shows nothing itself: the converter window puts these texts in message
+// boxes, the command-line tool prints them.
+using TMessages = std::vector<std::string>;
 
-void ShowMessage(const std::string& text);
-
-// Installs a sink and returns the one it replaces. An empty sink drops
-// messages.
-MessageSink SetMessageSink(MessageSink sink);
+// Appends the texts of `more` to `messages`.
+void AppendMessages(TMessages& messages, const TMessages& more);
 
 } // namespace varnel

@@ -1,7 +1,6 @@
 #include "convert/CompatibleUnits.h"
 
 #include "common/FormatValue.h"
-#include "common/Messages.h"
 #include "common/TextUtil.h"
 #include "convert/Convert.h"
 #include "convert/ConvertMath.h"
@@ -17,19 +16,6 @@ namespace {
 // Supplemental and compound categories name units of other categories; data
 // that names itself in a circle stops here.
 constexpr int MaxDepth = 8;
-
-// Decomposing is a question, not a conversion: a notation the parser refuses
-// only means there is no answer.
-class TQuietMessages {
-public:
-    TQuietMessages() : previous_(SetMessageSink({})) {}
-    ~TQuietMessages() { SetMessageSink(std::move(previous_)); }
-    TQuietMessages(const TQuietMessages&) = delete;
-    TQuietMessages& operator=(const TQuietMessages&) = delete;
-
-private:
-    MessageSink previous_;
-};
 
 const TUnit* CoreUnitOf(const TCat& cat) {
     return cat.Units()[cat.Units().IndexOfCore()];
@@ -60,9 +46,11 @@ std::string TBaseUnits::DimensionText() const {
 }
 
 std::optional<TBaseUnits> TCompatibleUnits::Decompose(std::string_view notation) const {
-    TQuietMessages quiet;
+    // Decomposing is a question, not a conversion: a notation the parser
+    // refuses only means there is no answer, so its messages are dropped.
+    TMessages unheard;
     TUnitEntries entries;
-    if (!ParseUnits(notation, entries) || entries.empty())
+    if (!ParseUnits(notation, entries, unheard) || entries.empty())
         return std::nullopt;
     TBaseUnits result;
     TUnitEntries written;
@@ -135,7 +123,8 @@ bool TCompatibleUnits::AddCoreOf(const TCat& cat, int32_t degree, int depth,
             result.OwnDimensions[core->Symbol()] += degree;
             return true;
         }
-        if (!core->BaseExponents(exponents))
+        TMessages unheard;
+        if (!core->BaseExponents(exponents, unheard))
             return false;
         for (size_t i = 0; i < exponents.size(); ++i)
             result.Exponents[i] += exponents[i] * degree;
@@ -143,7 +132,8 @@ bool TCompatibleUnits::AddCoreOf(const TCat& cat, int32_t degree, int depth,
         return true;
     }
     TUnitEntries entries;
-    if (!ParseUnits(core->Symbol(), entries))
+    TMessages unheard;
+    if (!ParseUnits(core->Symbol(), entries, unheard))
         return false;
     for (TUnitRec& entry : entries)
         entry.Degree *= degree;

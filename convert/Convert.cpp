@@ -2,7 +2,6 @@
 
 #include "common/Exception.h"
 #include "common/FormatValue.h"
-#include "common/Messages.h"
 #include "common/TextUtil.h"
 #include "convert/ConvertMath.h"
 
@@ -30,14 +29,14 @@ TConvert::TConvert(const std::filesystem::path& fileName)
 
 TConvert::~TConvert() = default;
 
-void TConvert::LoadFromText(std::string_view text) {
+TMessages TConvert::LoadFromText(std::string_view text) {
     ForgetUnits();
-    TCats::LoadFromText(text);
+    return TCats::LoadFromText(text);
 }
 
-void TConvert::LoadFromDocument(std::shared_ptr<TXmlDocument> document) {
+TMessages TConvert::LoadFromDocument(std::shared_ptr<TXmlDocument> document) {
     ForgetUnits();
-    TCats::LoadFromDocument(std::move(document));
+    return TCats::LoadFromDocument(std::move(document));
 }
 
 void TConvert::ShareModel(const TCats& other) {
@@ -69,19 +68,20 @@ bool TConvert::LookUpUnit(std::string_view symbol, int& catIndex, int& unitIndex
     return lookup_->FindUnit(*this, symbol, catIndex, unitIndex);
 }
 
-void TConvert::SetText(std::string_view text) {
+TMessages TConvert::SetText(std::string_view text) {
     unitsValid_ = false;
     FreeDims();
     numberText_ = Trim(text.substr(0, text.find('[')));
     number_ = NumberBeforeBracket(text);
     std::string units(text);
     TUnitEntries entries;
-    if (!TextInBrackets(units) || !ParseUnits(units, entries))
-        return;
+    TMessages messages;
+    if (!TextInBrackets(units) || !ParseUnits(units, entries, messages))
+        return messages;
     unitsValid_ = true;
     try {
         for (const TUnitRec& entry : entries) {
-            unitsValid_ = AddUnit(entry);
+            unitsValid_ = AddUnit(entry, messages);
             if (!unitsValid_)
                 break;
         }
@@ -92,6 +92,7 @@ void TConvert::SetText(std::string_view text) {
     }
     if (!unitsValid_)
         DropQuantity();
+    return messages;
 }
 
 void TConvert::DropQuantity() {
@@ -113,36 +114,37 @@ std::string TConvert::GetText() const {
     return FormatValue(number_) + units;
 }
 
-bool TConvert::AddUnit(const TUnitRec& unit) {
+bool TConvert::AddUnit(const TUnitRec& unit, TMessages& messages) {
     int catIndex = -1;
     int unitIndex = -1;
     if (!LookUpUnit(unit.Symbol, catIndex, unitIndex)) {
         dims_.push_back(std::make_unique<TDim>(this, unit.Symbol, unit.Degree));
         return true;
     }
-    return AddKnownUnit(unit, catIndex, unitIndex);
+    return AddKnownUnit(unit, catIndex, unitIndex, messages);
 }
 
-bool TConvert::AddKnownUnit(const TUnitRec& unit, int catIndex, int unitIndex) {
+bool TConvert::AddKnownUnit(const TUnitRec& unit, int catIndex, int unitIndex,
+                            TMessages& messages) {
     TCat& cat = *Cats(catIndex);
     const TCatKind kind = lookup_->CatKind(*this, catIndex);
     if (lookup_->HasRuleUnits(*this, catIndex) && unit.Degree != 1) {
-        ShowMessage(RuleUnitWithExponent);
+        messages.push_back(RuleUnitWithExponent);
         return false;
     }
     const bool supplemental = kind == ckSup;
     if (supplemental && std::abs(static_cast<int64_t>(unit.Degree)) > 1) {
-        ShowMessage(SupUnitWithExponent);
+        messages.push_back(SupUnitWithExponent);
         return false;
     }
     if (supplemental && cat.RootCat() == nullptr)
         throw EM("357");
-    if (IsDuplicate(cat, catIndex, supplemental))
+    if (IsDuplicate(cat, catIndex, supplemental, messages))
         return false;
     if (kind == ckComp) {
         const TUnit* named = cat.Units()[unitIndex];
         if (named != nullptr && named->Symbol() != unit.Symbol)
-            return AddUnitsOfAlias(named->Symbol(), unit.Degree);
+            return AddUnitsOfAlias(named->Symbol(), unit.Degree, messages);
         dims_.push_back(std::make_unique<TDim>(this, std::string(), 0));
         return true;
     }
@@ -169,26 +171,27 @@ bool TConvert::AddKnownUnit(const TUnitRec& unit, int catIndex, int unitIndex) {
 
 // mph stands for mi/h: typed as an alias, a compound unit is the units its
 // symbol names, so that it converts factor by factor like the symbol itself.
-bool TConvert::AddUnitsOfAlias(const std::string& symbol, int32_t degree) {
+bool TConvert::AddUnitsOfAlias(const std::string& symbol, int32_t degree, TMessages& messages) {
     TUnitEntries entries;
-    if (!ParseUnits(symbol, entries))
+    if (!ParseUnits(symbol, entries, messages))
         return false;
     for (TUnitRec& entry : entries) {
         entry.Degree *= degree;
-        if (!AddUnit(entry))
+        if (!AddUnit(entry, messages))
             return false;
     }
     return true;
 }
 
-bool TConvert::IsDuplicate(const TCat& cat, int catIndex, bool supplemental) const {
+bool TConvert::IsDuplicate(const TCat& cat, int catIndex, bool supplemental,
+                           TMessages& messages) const {
     for (const auto& dim : dims_) {
         if (!dim->Node())
             continue;
         const bool sameRoot =
             dim->CatIndex() == catIndex || (supplemental && cat.RootCat() == Cats(dim->CatIndex()));
         if (sameRoot) {
-            ShowMessage(DuplicatedCategories + cat.Name() + " / " + dim->Name());
+            messages.push_back(DuplicatedCategories + cat.Name() + " / " + dim->Name());
             return true;
         }
     }
@@ -207,7 +210,7 @@ void TConvert::SetNumber(double x) {
         number_ = x;
 }
 
-bool TConvert::ConvertTo(std::string_view symbol) {
+bool TConvert::ConvertTo(std::string_view symbol, TMessages& messages) {
     std::string source = GetText();
     if (!TextInBrackets(source))
         return false;
@@ -227,7 +230,7 @@ bool TConvert::ConvertTo(std::string_view symbol) {
     if (from.Kind() == ukNone || to.Kind() == ukNone)
         return false;
     const double value = ValueFromCore(to, ValueInCore(from, number_));
-    SetText(FormatValue(value) + " [" + std::string(symbol) + "]");
+    AppendMessages(messages, SetText(FormatValue(value) + " [" + std::string(symbol) + "]"));
     number_ = value;
     return unitsValid_;
 }

@@ -26,23 +26,25 @@ public:
 
     // Reloads the units data; the quantity's factors and the symbol index
     // are gone with the old categories.
-    void LoadFromText(std::string_view text) override;
-    void LoadFromDocument(std::shared_ptr<TXmlDocument> document) override;
+    TMessages LoadFromText(std::string_view text) override;
+    TMessages LoadFromDocument(std::shared_ptr<TXmlDocument> document) override;
     // With the model, the other engine's symbol index is shared too.
     void ShareModel(const TCats& other) override;
     void Clear() override;
 
     // Replaces the quantity by the one written in text ("36 [km/h]"). A
-    // refused unit (after its message) leaves no factors and no number.
-    void SetText(std::string_view text);
+    // refused unit leaves no factors and no number; the returned messages
+    // say why.
+    TMessages SetText(std::string_view text);
     std::string GetText() const;
-    // Appends a factor; false, after a message, when it is refused.
-    bool AddUnit(const TUnitRec& unit);
+    // Appends a factor; false, with the reason added to messages, when it is
+    // refused.
+    bool AddUnit(const TUnitRec& unit, TMessages& messages);
     // Takes effect only on an engine that keeps its value.
     void SetNumber(double x);
     // Converts a quantity of one unit into the unit `symbol` of the same
     // category; raises EM "Categories don't match." across categories.
-    bool ConvertTo(std::string_view symbol);
+    bool ConvertTo(std::string_view symbol, TMessages& messages);
     void AllToCore();
 
     int DimCount() const { return static_cast<int>(dims_.size()); }
@@ -68,10 +70,10 @@ private:
     void FreeDims();
     void ForgetUnits();
     std::unique_ptr<TDim> NewDim(const TCat& base);
-    bool IsDuplicate(const TCat& cat, int catIndex, bool supplemental) const;
+    bool IsDuplicate(const TCat& cat, int catIndex, bool supplemental, TMessages& messages) const;
     int IndexOfCatObject(const TCat* cat) const;
-    bool AddKnownUnit(const TUnitRec& unit, int catIndex, int unitIndex);
-    bool AddUnitsOfAlias(const std::string& symbol, int32_t degree);
+    bool AddKnownUnit(const TUnitRec& unit, int catIndex, int unitIndex, TMessages& messages);
+    bool AddUnitsOfAlias(const std::string& symbol, int32_t degree, TMessages& messages);
     double ValueInCore(const TUnit& unit, double value) const;
     double ValueFromCore(const TUnit& unit, double value) const;
 

@@ -23,9 +23,9 @@ const std::string* Rewritten(const std::string& symbol, AbbrevDirection directio
     return nullptr;
 }
 
-std::string RewriteSymbols(std::string_view text, AbbrevDirection direction) {
+std::string RewriteSymbols(std::string_view text, AbbrevDirection direction, TMessages& messages) {
     TDimRec rec;
-    StrToDimRec(text, rec);
+    StrToDimRec(text, rec, messages);
     for (TUnitRec& factor : rec.Factors)
         if (const std::string* symbol = Rewritten(factor.Symbol, direction))
             factor.Symbol = *symbol;
@@ -40,12 +40,12 @@ int32_t SaturatedDegree(int64_t degree) {
 
 } // namespace
 
-void StrToDimRec(std::string_view text, TDimRec& rec) {
+void StrToDimRec(std::string_view text, TDimRec& rec, TMessages& messages) {
     rec.NumberText = Trim(text.substr(0, text.find('[')));
     rec.Number = NumberBeforeBracket(text);
     std::string units(text);
     TUnitEntries entries;
-    if (TextInBrackets(units) && ParseUnits(units, entries))
+    if (TextInBrackets(units) && ParseUnits(units, entries, messages))
         rec.Factors = std::move(entries);
 }
 
@@ -99,12 +99,12 @@ TDimRec DimPower(const TDimRec& rec, int n) {
     return result;
 }
 
-std::string ApplyAbbrevs(std::string_view text) {
-    return RewriteSymbols(text, AbbrevDirection::NameToValue);
+std::string ApplyAbbrevs(std::string_view text, TMessages& messages) {
+    return RewriteSymbols(text, AbbrevDirection::NameToValue, messages);
 }
 
-std::string RevertAbbrevs(std::string_view text) {
-    return RewriteSymbols(text, AbbrevDirection::ValueToName);
+std::string RevertAbbrevs(std::string_view text, TMessages& messages) {
+    return RewriteSymbols(text, AbbrevDirection::ValueToName, messages);
 }
 
 } // namespace varnel

@@ -15,13 +15,15 @@ struct TDimRec {
     std::vector<TUnitRec> Factors;
 };
 
-void StrToDimRec(std::string_view text, TDimRec& rec);
+// Messages say why the units were refused (the factors then stay as they
+// were).
+void StrToDimRec(std::string_view text, TDimRec& rec, TMessages& messages);
 std::string DimRecToText(const TDimRec& rec);
 TDimRec DimAddFactor(const TDimRec& rec, const TUnitRec& unit);
 TDimRec DimMultiply(const TDimRec& a, const TDimRec& b);
 TDimRec DimPower(const TDimRec& rec, int n);
 
-std::string ApplyAbbrevs(std::string_view text);
-std::string RevertAbbrevs(std::string_view text);
+std::string ApplyAbbrevs(std::string_view text, TMessages& messages);
+std::string RevertAbbrevs(std::string_view text, TMessages& messages);
 
 } // namespace varnel

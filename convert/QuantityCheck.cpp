@@ -79,12 +79,10 @@ size_t SymbolPosition(std::string_view quantity, size_t open, const std::string&
 bool ParseQuietly(std::string_view quantity, TUnitEntries& entries, std::string& problem) {
     std::string notation(quantity);
     TextInBrackets(notation);
-    const MessageSink previous = SetMessageSink([&problem](const std::string& text) {
-        if (problem.empty())
-            problem = text;
-    });
-    const bool parsed = ParseUnits(notation, entries);
-    SetMessageSink(previous);
+    TMessages messages;
+    const bool parsed = ParseUnits(notation, entries, messages);
+    if (!messages.empty())
+        problem = messages.front();
     return parsed;
 }
 

@@ -1,7 +1,6 @@
 #include "units/Cats.h"
 
 #include "common/Exception.h"
-#include "common/Messages.h"
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 #include "units/UnitNotation.h"
@@ -20,32 +19,36 @@ TCats::TCats(const std::filesystem::path& fileName) : TCats() {
 
 TCats::~TCats() = default;
 
-void TCats::LoadFromText(std::string_view text) {
+TMessages TCats::LoadFromText(std::string_view text) {
     Clear();
+    loadMessages_.clear();
     auto document = std::make_shared<TXmlDocument>();
     try {
         document->LoadFromText(text);
     } catch (const EXmlParseError& e) {
-        ShowMessage(e.Message());
-        return;
+        loadMessages_.push_back(e.Message());
+        return loadMessages_;
     }
-    LoadFromDocument(std::move(document));
+    return LoadFromDocument(std::move(document));
 }
 
-void TCats::LoadFromDocument(std::shared_ptr<TXmlDocument> document) {
+TMessages TCats::LoadFromDocument(std::shared_ptr<TXmlDocument> document) {
     Clear();
+    loadMessages_.clear();
     doc_ = std::move(document);
     // The previous Root is gone with the previous document.
     root_ = {};
     root_ = UnitsDataOf(*doc_);
     LoadCategories();
     LinkSupplementalCategories();
+    return loadMessages_;
 }
 
 void TCats::ShareModel(const TCats& other) {
     doc_ = other.doc_;
     root_ = other.root_;
     model_ = other.model_;
+    loadMessages_.clear();
 }
 
 void TCats::Clear() {
@@ -127,7 +130,7 @@ void TCats::LinkSupplementalCategory(TCat& cat) {
     if (core == -1)
         throw Exception("No known units in sup. category(1)");
     TUnitEntries entries;
-    if (!ParseUnits(cat.Units()[core]->Symbol(), entries))
+    if (!ParseUnits(cat.Units()[core]->Symbol(), entries, loadMessages_))
         throw Exception("No known units in sup. category(2)");
     if (entries.size() != 1)
         throw Exception("No units in sup. category");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Messages.h"
 #include "units/Cat.h"
 #include "units/UnitList.h"
 #include "units/UnitsData.h"
@@ -27,12 +28,13 @@ public:
     TCats(const TCats&) = delete;
     TCats& operator=(const TCats&) = delete;
 
-    // Malformed XML is shown as a message and leaves the model empty with
-    // Root unchanged; every other error goes to the caller.
-    virtual void LoadFromText(std::string_view text);
+    // Malformed XML comes back as a message and leaves the model empty with
+    // Root unchanged; every other error goes to the caller. Returns
+    // LoadMessages.
+    virtual TMessages LoadFromText(std::string_view text);
     // Loads the categories of a parsed document, which the model keeps; every
-    // error goes to the caller.
-    virtual void LoadFromDocument(std::shared_ptr<TXmlDocument> document);
+    // error goes to the caller. Returns LoadMessages.
+    virtual TMessages LoadFromDocument(std::shared_ptr<TXmlDocument> document);
     // Reads the document and the categories of another model, as loaded now.
     virtual void ShareModel(const TCats& other);
     // Frees every category; the document and Root stay.
@@ -56,6 +58,8 @@ public:
     // The `UnitsData` binding of the last load that parsed; without element
     // before that.
     const TXMLUnitsDataType& Root() const { return root_; }
+    // What the last load had to say, also when it raised an error.
+    const TMessages& LoadMessages() const { return loadMessages_; }
 
 private:
     bool FindAlias(const std::string& alias, int& catIndex, int& unitIndex) const;
@@ -71,6 +75,7 @@ private:
     std::shared_ptr<TXmlDocument> doc_;
     TXMLUnitsDataType root_;
     std::shared_ptr<TModel> model_;
+    TMessages loadMessages_;
 };
 
 } // namespace varnel

@@ -79,7 +79,7 @@ std::string TUnit::RuleTo() const {
     return node_.RuleTo();
 }
 
-bool TUnit::BaseExponents(TBaseExponents& exponents) const {
+bool TUnit::BaseExponents(TBaseExponents& exponents, TMessages& messages) const {
     exponents.fill(0);
     std::string text = Trim(node_.InBaseUnits());
     if (text == "1")
@@ -87,7 +87,7 @@ bool TUnit::BaseExponents(TBaseExponents& exponents) const {
     if (Kind() != ukCore || text.empty())
         return false;
     TUnitEntries entries;
-    if (!ParseUnits(text, entries))
+    if (!ParseUnits(text, entries, messages))
         return false;
     bool valid = false;
     for (const TUnitRec& entry : entries) {
@@ -100,9 +100,9 @@ bool TUnit::BaseExponents(TBaseExponents& exponents) const {
     return valid;
 }
 
-bool TUnit::HasBaseUnits() const {
+bool TUnit::HasBaseUnits(TMessages& messages) const {
     TBaseExponents exponents;
-    return BaseExponents(exponents);
+    return BaseExponents(exponents, messages);
 }
 
 } // namespace varnel

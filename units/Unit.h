@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Messages.h"
 #include "units/UnitsData.h"
 
 #include <array>
@@ -56,8 +57,8 @@ public:
     // Fills the exponents from `in_base_units` and tells whether that is a
     // valid base-unit definition: "1" for any unit, otherwise a core unit's
     // notation made of the seven base units only.
-    bool BaseExponents(TBaseExponents& exponents) const;
-    bool HasBaseUnits() const;
+    bool BaseExponents(TBaseExponents& exponents, TMessages& messages) const;
+    bool HasBaseUnits(TMessages& messages) const;
 
 private:
     TXMLUnitType node_;

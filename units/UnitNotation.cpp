@@ -208,7 +208,7 @@ TTokenRec NextToken(std::u32string_view t, size_t& i) {
     return SingleCharToken(t, i, tkOther);
 }
 
-int SplitCodePoints(std::u32string_view text, std::vector<TTokenRec>& tokens) {
+int SplitCodePoints(std::u32string_view text, std::vector<TTokenRec>& tokens, TMessages& messages) {
     tokens.clear();
     tokens.reserve(16);
     const std::u32string t = DropBlankPairs(std::u32string(text) + U' ');
@@ -219,7 +219,7 @@ int SplitCodePoints(std::u32string_view text, std::vector<TTokenRec>& tokens) {
             continue;
         }
         if (tokens.size() == MaxTokens) {
-            ShowMessage(TooManyTokens);
+            messages.push_back(TooManyTokens);
             break;
         }
         const int startPos = static_cast<int>(i) + 1;
@@ -247,12 +247,12 @@ std::string UnknownCharacterMessage(std::u32string_view text, size_t index) {
 
 // A character outside the notation would otherwise be dropped, and 1 [µm]
 // would read as metres.
-bool RefuseUnknownCharacter(std::string_view text) {
+bool RefuseUnknownCharacter(std::string_view text, TMessages& messages) {
     ExtraLettersScope extraLetters;
     const std::u32string codePoints = Decode(text);
     for (size_t i = 0; i < codePoints.size(); ++i) {
         if (!IsNotationChar(codePoints[i])) {
-            ShowMessage(UnknownCharacterMessage(codePoints, i));
+            messages.push_back(UnknownCharacterMessage(codePoints, i));
             return true;
         }
     }
@@ -287,8 +287,8 @@ double RoundHalfToEven(double x) {
 // Walks the tokens of a notation, adding one entry per symbol.
 class NotationWalk {
 public:
-    NotationWalk(const std::vector<TTokenRec>& tokens, TUnitEntries& list)
-        : tokens_(tokens), list_(list) {}
+    NotationWalk(const std::vector<TTokenRec>& tokens, TUnitEntries& list, TMessages& messages)
+        : tokens_(tokens), list_(list), messages_(messages) {}
 
     bool Run() {
         while (i_ < tokens_.size()) {
@@ -323,7 +323,7 @@ private:
             ++i_;
             return Step::Next;
         }
-        ShowMessage(WrongUnitsFormat);
+        messages_.push_back(WrongUnitsFormat);
         return Step::Refuse;
     }
 
@@ -345,19 +345,19 @@ private:
         return Step::Next;
     }
 
-    static bool ReadDegree(const TTokenRec& token, int32_t& degree) {
+    bool ReadDegree(const TTokenRec& token, int32_t& degree) {
         if (token.TokenKind != tkNumber) {
-            ShowMessage(WrongDegreeNumber);
+            messages_.push_back(WrongDegreeNumber);
             return false;
         }
         const double rounded = RoundHalfToEven(token.TokenValue);
         if (rounded < 1) {
-            ShowMessage(OnlyPositiveDegrees + token.TokenText);
+            messages_.push_back(OnlyPositiveDegrees + token.TokenText);
             return false;
         }
         // A degree the factor cannot hold is no degree at all.
         if (rounded > std::numeric_limits<int32_t>::max()) {
-            ShowMessage(WrongDegreeNumber);
+            messages_.push_back(WrongDegreeNumber);
             return false;
         }
         degree = static_cast<int32_t>(rounded);
@@ -368,12 +368,12 @@ private:
         const std::string op = Trim(tokens_[i_].TokenText);
         if (op == "/") {
             if (afterSlash_) {
-                ShowMessage(OnlyOneSlash);
+                messages_.push_back(OnlyOneSlash);
                 return Step::Refuse;
             }
             afterSlash_ = true;
         } else if (op != ".") {
-            ShowMessage(OnlyDotAndSlash);
+            messages_.push_back(OnlyDotAndSlash);
             return Step::Refuse;
         }
         ++i_;
@@ -382,6 +382,7 @@ private:
 
     const std::vector<TTokenRec>& tokens_;
     TUnitEntries& list_;
+    TMessages& messages_;
     size_t i_ = 0;
     bool afterSlash_ = false;
 };
@@ -411,22 +412,22 @@ bool ReadInteger(std::string_view text, int32_t& value) {
 
 } // namespace
 
-int SplitTokens(std::string_view text, std::vector<TTokenRec>& tokens) {
-    return SplitCodePoints(Decode(text), tokens);
+int SplitTokens(std::string_view text, std::vector<TTokenRec>& tokens, TMessages& messages) {
+    return SplitCodePoints(Decode(text), tokens, messages);
 }
 
-bool ParseUnits(std::string_view text, TUnitEntries& list) {
+bool ParseUnits(std::string_view text, TUnitEntries& list, TMessages& messages) {
     list.clear();
-    if (RefuseUnknownCharacter(text))
+    if (RefuseUnknownCharacter(text, messages))
         return false;
     std::vector<TTokenRec> tokens;
     {
         ExtraLettersScope extraLetters;
-        SplitCodePoints(WithPlainPowers(text), tokens);
+        SplitCodePoints(WithPlainPowers(text), tokens, messages);
     }
     if (Trim(text) == "1")
         return true;
-    return NotationWalk(tokens, list).Run();
+    return NotationWalk(tokens, list, messages).Run();
 }
 
 std::string UnitListToText(const TUnitEntries& list) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Messages.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -32,11 +34,12 @@ struct TTokenRec {
 
 constexpr int MaxTokens = 100;
 
-int SplitTokens(std::string_view text, std::vector<TTokenRec>& tokens);
+// More than MaxTokens tokens add a message and keep the first MaxTokens.
+int SplitTokens(std::string_view text, std::vector<TTokenRec>& tokens, TMessages& messages);
 
-// True when text is a valid unit notation; on false a message box has been
-// shown and `list` keeps the entries read before the fault.
-bool ParseUnits(std::string_view text, TUnitEntries& list);
+// True when text is a valid unit notation; on false the reason has been added
+// to `messages` and `list` keeps the entries read before the fault.
+bool ParseUnits(std::string_view text, TUnitEntries& list, TMessages& messages);
 
 std::string UnitListToText(const TUnitEntries& list);
 std::string BaseExponentsToText(const std::array<int32_t, 7>& exponents);

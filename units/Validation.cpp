@@ -78,8 +78,9 @@ private:
 class TUnitsDataValidator {
 public:
     TUnitsDataValidator(const TXMLUnitsDataType& root, TValidationErrors& errors, bool enabledOnly,
-                        TValidationProgress& progress)
-        : root_(root), errors_(errors), enabledOnly_(enabledOnly), progress_(progress) {}
+                        TMessages& messages, TValidationProgress& progress)
+        : root_(root), errors_(errors), enabledOnly_(enabledOnly), messages_(messages),
+          progress_(progress) {}
 
     void Run() {
         keywords_ = SplitCommaText(root_.Description().Keywords());
@@ -155,8 +156,8 @@ private:
 
     void CheckCoreUnit(const TXMLCategoryType& category, const TXMLUnitType& core) {
         TUnitEntries entries;
-        if (!ParseUnits(core.Symbol(), entries))
-            return; // the parser has shown its message
+        if (!ParseUnits(core.Symbol(), entries, messages_))
+            return; // the parser has said why
         int kind = IndexOfText(category.Type(), CatTypes);
         if (kind == 1)
             CheckSupCoreUnit(core, entries);
@@ -184,7 +185,7 @@ private:
 
     void CheckCompFactorUnit(const TXMLUnitType& unit, const TUnitEntries& coreEntries) {
         TUnitEntries entries;
-        ParseUnits(unit.Symbol(), entries); // what was read is compared, accepted or not
+        ParseUnits(unit.Symbol(), entries, messages_); // what was read is compared, accepted or not
         if (entries.size() != coreEntries.size()) {
             Add("Wrong number of units (" + unit.Symbol() + ") of compound category", unit);
             return;
@@ -261,7 +262,7 @@ private:
         case 0: {
             std::string inBaseUnits = unit.InBaseUnits();
             if (category.Type() == RootCatType && !inBaseUnits.empty() && inBaseUnits != "1" &&
-                !temporary.HasBaseUnits())
+                !temporary.HasBaseUnits(messages_))
                 Add("Base units problem", unit);
             break;
         }
@@ -313,6 +314,7 @@ private:
     const TXMLUnitsDataType& root_;
     TValidationErrors& errors_;
     const bool enabledOnly_;
+    TMessages& messages_;
     TValidationProgress& progress_;
     std::vector<std::string> keywords_;
     std::vector<TXMLCategoryType> cats_;
@@ -325,12 +327,12 @@ private:
 } // namespace
 
 void ValidateUnitsData(const TXMLUnitsDataType& root, TValidationErrors& errors, bool enabledOnly,
-                       TValidationProgress* progress) {
+                       TMessages& messages, TValidationProgress* progress) {
     errors.clear();
     TNoProgress noProgress;
     TValidationProgress& reporter = progress ? *progress : noProgress;
     TProgressScope scope(reporter);
-    TUnitsDataValidator(root, errors, enabledOnly, reporter).Run();
+    TUnitsDataValidator(root, errors, enabledOnly, messages, reporter).Run();
 }
 
 } // namespace varnel

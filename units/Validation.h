@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Messages.h"
 #include "units/UnitsData.h"
 #include "units/ValidationProgress.h"
 
@@ -22,8 +23,9 @@ using TValidationErrors = std::vector<TValidationError>;
 // are met. Disabled domains are never tested; with enabledOnly, disabled
 // categories and units are neither tested nor search partners. The document
 // is not changed. An error raised during the walk (a missing `enabled`) goes
-// to the caller with the entries found so far kept.
+// to the caller with the entries found so far kept. The unit notation
+// parser's own complaints are added to `messages`.
 void ValidateUnitsData(const TXMLUnitsDataType& root, TValidationErrors& errors, bool enabledOnly,
-                       TValidationProgress* progress = nullptr);
+                       TMessages& messages, TValidationProgress* progress = nullptr);
 
 } // namespace varnel

@@ -19,19 +19,20 @@ class ConvertRulesTest : public ::testing::Test {
 protected:
     ConvertRulesTest() {
         target.SetKeepValue(false);
-        target.LoadFromText(ReadTextFile(test::FixturePath("convert_rules.unt")));
+        AppendMessages(messages,
+                       target.LoadFromText(ReadTextFile(test::FixturePath("convert_rules.unt"))));
     }
 
     // The value of `text` in the core unit.
     double InCore(const std::string& text) {
-        target.SetText(text);
+        AppendMessages(messages, target.SetText(text));
         EXPECT_TRUE(target.UnitsValid()) << text;
         target.AllToCore();
         return target.Number();
     }
 
     TConvert target;
-    test::MessageRecorder messages;
+    TMessages messages;
 };
 
 TEST_F(ConvertRulesTest, NumbersOfEverySignGoIntoTheRule) {
@@ -51,7 +52,7 @@ TEST_F(ConvertRulesTest, NumbersOfEverySignGoIntoTheRule) {
             EXPECT_DOUBLE_EQ(InCore(text), rule.rule(x)) << text;
         }
     }
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(ConvertRulesTest, NegativeNumbersGoInBrackets) {
@@ -68,7 +69,7 @@ TEST_F(ConvertRulesTest, NegativeNumbersGoInBrackets) {
 }
 
 TEST_F(ConvertRulesTest, RuleFromConvertsOutOfTheCore) {
-    target.SetText("-40 [u]");
+    AppendMessages(messages, target.SetText("-40 [u]"));
     target.Dims(0)->SetUnitIndex(target.Dims(0)->Units().IndexOfSymbol("fahr"));
     EXPECT_DOUBLE_EQ(target.Number(), -40);
     EXPECT_EQ(target.GetText(), "-40 [fahr]");
@@ -88,27 +89,27 @@ TEST_F(ConvertRulesTest, NoNumberGivesNaNWithoutEvaluating) {
     EXPECT_TRUE(std::isnan(InCore("[fahr]")));
     EXPECT_TRUE(std::isnan(ApplyRule("#*/2", std::numeric_limits<double>::infinity())));
     EXPECT_TRUE(std::isnan(ApplyRule("#^2", -std::numeric_limits<double>::infinity())));
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(ConvertRulesTest, RuleErrorsReachTheCaller) {
-    target.SetText("2 [bad]");
+    AppendMessages(messages, target.SetText("2 [bad]"));
     EXPECT_THROW(target.AllToCore(), Exception);
     EXPECT_EQ(target.GetText(), "2 [bad]");
 
-    target.SetText("0 [inv]");
+    AppendMessages(messages, target.SetText("0 [inv]"));
     EXPECT_THROW(target.AllToCore(), EZeroDivide);
 
     // The step to the core unit is done before the failing rule.
-    target.SetText("2 [sq]");
+    AppendMessages(messages, target.SetText("2 [sq]"));
     EXPECT_THROW(target.Dims(0)->SetUnitIndex(target.Dims(0)->Units().IndexOfSymbol("bad")),
                  Exception);
     EXPECT_EQ(target.GetText(), "4 [u]");
 }
 
 TEST_F(ConvertRulesTest, ConvertToAppliesBothRules) {
-    target.SetText("-40 [fahr]");
-    ASSERT_TRUE(target.ConvertTo("cels"));
+    AppendMessages(messages, target.SetText("-40 [fahr]"));
+    ASSERT_TRUE(target.ConvertTo("cels", messages));
     EXPECT_DOUBLE_EQ(target.Number(), (-40 - 32) / 1.8);
     EXPECT_EQ(target.GetText(), "-40 [cels]");
 }

@@ -35,7 +35,7 @@ protected:
     // Converts text on the target engine to one unit per factor, as the
     // Simple page does.
     std::string ConvertFactors(const std::string& text, const std::vector<std::string>& units) {
-        target->SetText(text);
+        AppendMessages(messages, target->SetText(text));
         EXPECT_EQ(target->DimCount(), static_cast<int>(units.size())) << text;
         for (int i = 0; i < target->DimCount() && i < static_cast<int>(units.size()); ++i) {
             TDim& dim = *target->Dims(i);
@@ -49,11 +49,11 @@ protected:
 
     std::unique_ptr<TConvert> source = LoadEngine("convert_basic.unt", true);
     std::unique_ptr<TConvert> target = LoadEngine("convert_basic.unt", false);
-    test::MessageRecorder messages;
+    TMessages messages;
 };
 
 TEST_F(ConvertTest, WorkedExampleConvertsFactorByFactor) {
-    target->SetText("36 [km/h]");
+    AppendMessages(messages, target->SetText("36 [km/h]"));
     ASSERT_TRUE(target->UnitsValid());
     ASSERT_EQ(target->DimCount(), 2);
     target->Dims(0)->SetUnitIndex(0);
@@ -62,11 +62,11 @@ TEST_F(ConvertTest, WorkedExampleConvertsFactorByFactor) {
     target->Dims(1)->SetUnitIndex(0);
     EXPECT_DOUBLE_EQ(target->Number(), 10);
     EXPECT_EQ(target->GetText(), "10 [m/s]");
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(ConvertTest, FactorsTakeTheirCategories) {
-    target->SetText("2 [kg.m^2/s^2]");
+    AppendMessages(messages, target->SetText("2 [kg.m^2/s^2]"));
     ASSERT_EQ(target->DimCount(), 3);
     const struct {
         int catIndex;
@@ -108,30 +108,30 @@ TEST_F(ConvertTest, RefusedFactorsEmptyTheQuantity) {
          "Unit from supplemental categories cannot have exponent."},
     };
     for (const auto& row : rows) {
-        messages.Clear();
-        target->SetText(row.text);
+        messages.clear();
+        AppendMessages(messages, target->SetText(row.text));
         EXPECT_FALSE(target->UnitsValid()) << row.name;
         EXPECT_EQ(target->DimCount(), 0) << row.name;
         EXPECT_TRUE(std::isnan(target->Number())) << row.name;
         EXPECT_EQ(target->NumberText(), "") << row.name;
-        EXPECT_EQ(messages.Texts(), std::vector<std::string>{row.message}) << row.name;
+        EXPECT_EQ(messages, std::vector<std::string>{row.message}) << row.name;
     }
 }
 
 TEST_F(ConvertTest, RefusedNotationKeepsTheNumber) {
-    target->SetText("5 [m/s/kg]");
+    AppendMessages(messages, target->SetText("5 [m/s/kg]"));
     EXPECT_FALSE(target->UnitsValid());
     EXPECT_EQ(target->DimCount(), 0);
     EXPECT_EQ(target->Number(), 5);
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Only one \"/\" is allowed."});
+    EXPECT_EQ(messages, std::vector<std::string>{"Only one \"/\" is allowed."});
 
-    target->SetText("7");
+    AppendMessages(messages, target->SetText("7"));
     EXPECT_FALSE(target->UnitsValid());
     EXPECT_EQ(target->GetText(), "7 []");
 }
 
 TEST_F(ConvertTest, SupplementalUnitsGoThroughTheirCategory) {
-    target->SetText("2 [ha]");
+    AppendMessages(messages, target->SetText("2 [ha]"));
     ASSERT_EQ(target->DimCount(), 1);
     const TDim& dim = *target->Dims(0);
     EXPECT_EQ(dim.CatIndex(), CatIndex("Length"));
@@ -143,7 +143,7 @@ TEST_F(ConvertTest, SupplementalUnitsGoThroughTheirCategory) {
     EXPECT_EQ(target->Number(), 20000);
     EXPECT_EQ(target->GetText(), "20000 [m^2]");
 
-    target->SetText("3 [1/ha]");
+    AppendMessages(messages, target->SetText("3 [1/ha]"));
     EXPECT_EQ(target->Dims(0)->Exponent(), -2);
     EXPECT_EQ(target->Dims(0)->SupCat(), Cat("Area"));
     EXPECT_EQ(target->GetText(), "3 [1/ha]");
@@ -171,7 +171,7 @@ TEST_F(ConvertTest, ReciprocalSupplementalCategories) {
     };
     for (const auto& row : rows)
         EXPECT_EQ(ConvertFactors(row.text, row.units), row.result) << row.name;
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(ConvertTest, ReciprocalUnitsWriteBackInTheirOwnUnit) {
@@ -183,7 +183,7 @@ TEST_F(ConvertTest, ReciprocalUnitsWriteBackInTheirOwnUnit) {
                 {"3 [kayser]", -1, "Wavenumber"}, {"1 [1/rpm]", 1, "Frequency"},
                 {"1 [1/s]", -1, "Frequency"},     {"5 [1/ha]", -2, "Area"}};
     for (const auto& row : rows) {
-        target->SetText(row.text);
+        AppendMessages(messages, target->SetText(row.text));
         ASSERT_EQ(target->DimCount(), 1) << row.text;
         EXPECT_EQ(target->Dims(0)->Exponent(), row.exponent) << row.text;
         EXPECT_EQ(target->Dims(0)->SupCat(), Cat(row.supCat)) << row.text;
@@ -192,7 +192,7 @@ TEST_F(ConvertTest, ReciprocalUnitsWriteBackInTheirOwnUnit) {
 }
 
 TEST_F(ConvertTest, UnknownSymbolsStayAndConvertNothing) {
-    target->SetText("5 [xyz/h]");
+    AppendMessages(messages, target->SetText("5 [xyz/h]"));
     ASSERT_TRUE(target->UnitsValid());
     ASSERT_EQ(target->DimCount(), 2);
     const TDim& unknown = *target->Dims(0);
@@ -205,7 +205,7 @@ TEST_F(ConvertTest, UnknownSymbolsStayAndConvertNothing) {
 }
 
 TEST_F(ConvertTest, RuleUnitWithAnotherFactorDoesNotConvert) {
-    target->SetText("2 [\u00B0F/h]");
+    AppendMessages(messages, target->SetText("2 [\u00B0F/h]"));
     ASSERT_TRUE(target->UnitsValid());
     TDim& rule = *target->Dims(0);
     EXPECT_FALSE(rule.CanConvert());
@@ -217,7 +217,7 @@ TEST_F(ConvertTest, RuleUnitWithAnotherFactorDoesNotConvert) {
 }
 
 TEST_F(ConvertTest, SetExponentAttachesTheMatchingSupplementalCategory) {
-    target->SetText("1 [m]");
+    AppendMessages(messages, target->SetText("1 [m]"));
     TDim& length = *target->Dims(0);
     const struct {
         int degree;
@@ -230,11 +230,11 @@ TEST_F(ConvertTest, SetExponentAttachesTheMatchingSupplementalCategory) {
         EXPECT_EQ(length.SupCat(), row.supCat ? Cat(row.supCat) : nullptr) << row.degree;
     }
 
-    target->SetText("1 [\u00B0C]");
+    AppendMessages(messages, target->SetText("1 [\u00B0C]"));
     target->Dims(0)->SetExponent(2);
     EXPECT_EQ(target->Dims(0)->Exponent(), 1);
 
-    target->SetText("1 [xyz]");
+    AppendMessages(messages, target->SetText("1 [xyz]"));
     try {
         target->Dims(0)->SetExponent(2);
         ADD_FAILURE() << "no exception";
@@ -244,7 +244,7 @@ TEST_F(ConvertTest, SetExponentAttachesTheMatchingSupplementalCategory) {
 }
 
 TEST_F(ConvertTest, SourceEngineRelabelsTheNumber) {
-    source->SetText("36 [km/h]");
+    AppendMessages(messages, source->SetText("36 [km/h]"));
     source->Dims(0)->SetUnitIndex(UnitNumber(*source->Dims(0), "mi"));
     EXPECT_EQ(source->Number(), 36);
     EXPECT_EQ(source->GetText(), "36 [mi/h]");
@@ -252,24 +252,24 @@ TEST_F(ConvertTest, SourceEngineRelabelsTheNumber) {
     source->SetNumberText("");
     EXPECT_EQ(source->GetText(), "5 [mi/h]");
 
-    target->SetText("36 [km/h]");
+    AppendMessages(messages, target->SetText("36 [km/h]"));
     target->SetNumber(5);
     EXPECT_EQ(target->Number(), 36);
 }
 
 TEST_F(ConvertTest, QuantitiesWithoutANumber) {
-    source->SetText("[m]");
+    AppendMessages(messages, source->SetText("[m]"));
     EXPECT_EQ(source->GetText(), " [m]");
-    target->SetText("[km]");
+    AppendMessages(messages, target->SetText("[km]"));
     EXPECT_EQ(target->GetText(), "NAN [km]");
     target->Dims(0)->SetUnitIndex(0);
     EXPECT_EQ(target->GetText(), "NAN [m]");
-    target->SetText("abc [km]");
+    AppendMessages(messages, target->SetText("abc [km]"));
     EXPECT_EQ(target->GetText(), "abc [km]");
 }
 
 TEST_F(ConvertTest, UnitNumbersOutOfRangeChangeNothing) {
-    target->SetText("2 [ha]");
+    AppendMessages(messages, target->SetText("2 [ha]"));
     TDim& dim = *target->Dims(0);
     const int last = dim.Units().Count() + Cat("Area")->Units().Count() - 1;
     dim.SetUnitIndex(last + 1);
@@ -280,29 +280,29 @@ TEST_F(ConvertTest, UnitNumbersOutOfRangeChangeNothing) {
 }
 
 TEST_F(ConvertTest, ConvertToAnotherUnitOfTheCategory) {
-    target->SetText("3 [km/h]");
-    ASSERT_TRUE(target->ConvertTo("m/s"));
+    AppendMessages(messages, target->SetText("3 [km/h]"));
+    ASSERT_TRUE(target->ConvertTo("m/s", messages));
     EXPECT_DOUBLE_EQ(target->Number(), 3 * 0.27777777777777778);
     EXPECT_EQ(target->GetText(), "0.8333333 [m/s]");
     ASSERT_EQ(target->DimCount(), 2);
 
-    target->SetText("2 [mi]");
-    ASSERT_TRUE(target->ConvertTo("km"));
+    AppendMessages(messages, target->SetText("2 [mi]"));
+    ASSERT_TRUE(target->ConvertTo("km", messages));
     EXPECT_DOUBLE_EQ(target->Number(), 2 * 1609.344 / 1000);
     EXPECT_EQ(target->GetText(), "3.218688 [km]");
 
-    target->SetText("2 [mi]");
-    EXPECT_TRUE(target->ConvertTo("mi"));
+    AppendMessages(messages, target->SetText("2 [mi]"));
+    EXPECT_TRUE(target->ConvertTo("mi", messages));
     EXPECT_EQ(target->GetText(), "2 [mi]");
-    EXPECT_FALSE(target->ConvertTo("xyz"));
-    target->SetText("2 [xyz]");
-    EXPECT_FALSE(target->ConvertTo("m"));
+    EXPECT_FALSE(target->ConvertTo("xyz", messages));
+    AppendMessages(messages, target->SetText("2 [xyz]"));
+    EXPECT_FALSE(target->ConvertTo("m", messages));
 }
 
 TEST_F(ConvertTest, ConvertToAcrossCategoriesIsRefused) {
-    target->SetText("1 [km]");
+    AppendMessages(messages, target->SetText("1 [km]"));
     try {
-        target->ConvertTo("h");
+        target->ConvertTo("h", messages);
         ADD_FAILURE() << "no exception";
     } catch (const EM& e) {
         EXPECT_EQ(e.Message(), "Categories don't match.");
@@ -311,10 +311,11 @@ TEST_F(ConvertTest, ConvertToAcrossCategoriesIsRefused) {
 }
 
 TEST_F(ConvertTest, ReloadReplacesTheQuantity) {
-    target->SetText("2 [ha]");
-    target->LoadFromText(ReadTextFile(test::FixturePath("convert_rules.unt")));
+    AppendMessages(messages, target->SetText("2 [ha]"));
+    AppendMessages(messages,
+                   target->LoadFromText(ReadTextFile(test::FixturePath("convert_rules.unt"))));
     EXPECT_EQ(target->DimCount(), 0);
-    target->SetText("2 [ha.dbl]");
+    AppendMessages(messages, target->SetText("2 [ha.dbl]"));
     ASSERT_EQ(target->DimCount(), 2);
     EXPECT_EQ(target->Dims(0)->UnknownSymbol(), "ha");
     EXPECT_EQ(target->Dims(1)->Kind(), ckRoot);
@@ -323,21 +324,21 @@ TEST_F(ConvertTest, ReloadReplacesTheQuantity) {
 class ConvertFaultsTest : public ::testing::Test {
 protected:
     std::unique_ptr<TConvert> target = LoadEngine("convert_rules.unt", false);
-    test::MessageRecorder messages;
+    TMessages messages;
 };
 
 TEST_F(ConvertFaultsTest, FactorArithmeticRaisesMathErrors) {
-    target->SetText("5 [u]");
+    AppendMessages(messages, target->SetText("5 [u]"));
     EXPECT_THROW(target->Dims(0)->SetUnitIndex(target->Dims(0)->Units().IndexOfSymbol("nil")),
                  EZeroDivide);
-    target->SetText("1E300 [huge]");
+    AppendMessages(messages, target->SetText("1E300 [huge]"));
     EXPECT_THROW(target->AllToCore(), EOverflow);
-    target->SetText("0 [u]");
-    EXPECT_THROW(target->ConvertTo("nil"), EInvalidOp);
+    AppendMessages(messages, target->SetText("0 [u]"));
+    EXPECT_THROW(target->ConvertTo("nil", messages), EInvalidOp);
 }
 
 TEST_F(ConvertFaultsTest, CompoundUnitGivesAnEmptyFactor) {
-    target->SetText("2 [cmp]");
+    AppendMessages(messages, target->SetText("2 [cmp]"));
     ASSERT_TRUE(target->UnitsValid());
     ASSERT_EQ(target->DimCount(), 1);
     EXPECT_EQ(target->Dims(0)->Kind(), ckNone);
@@ -348,7 +349,7 @@ TEST_F(ConvertFaultsTest, CompoundUnitGivesAnEmptyFactor) {
 
 TEST_F(ConvertFaultsTest, CategoryOfNoKindIsAnInternalError) {
     try {
-        target->SetText("2 [dbl.odd]");
+        AppendMessages(messages, target->SetText("2 [dbl.odd]"));
         ADD_FAILURE() << "no exception";
     } catch (const EM& e) {
         EXPECT_EQ(e.Message(), "internal error #358");

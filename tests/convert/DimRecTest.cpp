@@ -19,18 +19,19 @@ TDimRec Rec(double number, const std::string& numberText, Factors factors) {
 
 TEST(StrToDimRec, ReadsNumberTextAndFactors) {
     TDimRec rec;
-    StrToDimRec(" 12.5 [km/h]", rec);
+    TMessages messages;
+    StrToDimRec(" 12.5 [km/h]", rec, messages);
     EXPECT_EQ(rec.Number, 12.5);
     EXPECT_EQ(rec.NumberText, "12.5");
     EXPECT_EQ(rec.Factors, (Factors{{"km", 1}, {"h", -1}}));
 
-    StrToDimRec("[m]", rec);
+    StrToDimRec("[m]", rec, messages);
     EXPECT_TRUE(std::isnan(rec.Number));
     EXPECT_EQ(rec.NumberText, "");
     EXPECT_EQ(rec.Factors, (Factors{{"m", 1}}));
     EXPECT_EQ(DimRecToText(rec), " [m]");
 
-    StrToDimRec("abc", rec);
+    StrToDimRec("abc", rec, messages);
     EXPECT_TRUE(std::isnan(rec.Number));
     EXPECT_EQ(rec.NumberText, "abc");
 }
@@ -46,12 +47,12 @@ TEST(StrToDimRec, RefusedUnitsLeaveTheFactors) {
         {"refused notation", "5 [m/s/kg]", {"Only one \"/\" is allowed."}},
     };
     for (const auto& row : rows) {
-        test::MessageRecorder messages;
+        TMessages messages;
         TDimRec rec = Rec(1, "1", {{"kg", 1}});
-        StrToDimRec(row.text, rec);
+        StrToDimRec(row.text, rec, messages);
         EXPECT_EQ(rec.Number, 5) << row.name;
         EXPECT_EQ(rec.Factors, (Factors{{"kg", 1}})) << row.name;
-        EXPECT_EQ(messages.Texts(), row.messages) << row.name;
+        EXPECT_EQ(messages, row.messages) << row.name;
     }
 }
 
@@ -112,28 +113,29 @@ protected:
         SetAbbrevList({{"kmh", "km/h"}, {"sec", "s"}, {"sek", "s"}, {"mtr", "m"}, {"mtr", "M"}});
     }
     void TearDown() override { SetAbbrevList({}); }
+    TMessages messages;
 };
 
 TEST_F(AbbrevsTest, ApplyRewritesNamesToValues) {
-    EXPECT_EQ(ApplyAbbrevs("5 [mtr/sec]"), "5 [m/s]");
-    EXPECT_EQ(ApplyAbbrevs("5 [Mtr/sec^2]"), "5 [Mtr/s^2]");
-    EXPECT_EQ(ApplyAbbrevs("1 [kmh]"), "1 [km/h]");
+    EXPECT_EQ(ApplyAbbrevs("5 [mtr/sec]", messages), "5 [m/s]");
+    EXPECT_EQ(ApplyAbbrevs("5 [Mtr/sec^2]", messages), "5 [Mtr/s^2]");
+    EXPECT_EQ(ApplyAbbrevs("1 [kmh]", messages), "1 [km/h]");
 }
 
 TEST_F(AbbrevsTest, RevertRewritesValuesToTheFirstName) {
-    EXPECT_EQ(RevertAbbrevs("5 [m/s]"), "5 [mtr/sec]");
-    EXPECT_EQ(RevertAbbrevs("5 [M]"), "5 [mtr]");
-    EXPECT_EQ(RevertAbbrevs("2 [kg]"), "2 [kg]");
+    EXPECT_EQ(RevertAbbrevs("5 [m/s]", messages), "5 [mtr/sec]");
+    EXPECT_EQ(RevertAbbrevs("5 [M]", messages), "5 [mtr]");
+    EXPECT_EQ(RevertAbbrevs("2 [kg]", messages), "2 [kg]");
 }
 
 TEST(Abbrevs, WithoutAListOnlyTheFormChanges) {
     SetAbbrevList({});
-    test::MessageRecorder messages;
-    EXPECT_EQ(ApplyAbbrevs("5 [s^-1]"), "5 []");
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Wrong degree number."});
-    EXPECT_EQ(ApplyAbbrevs("  5   [m*s / kg]"), "5 [m.s/kg]");
-    EXPECT_EQ(RevertAbbrevs("[m\u00B2]"), " [m^2]");
-    EXPECT_EQ(RevertAbbrevs("abc"), "abc []");
+    TMessages messages;
+    EXPECT_EQ(ApplyAbbrevs("5 [s^-1]", messages), "5 []");
+    EXPECT_EQ(messages, std::vector<std::string>{"Wrong degree number."});
+    EXPECT_EQ(ApplyAbbrevs("  5   [m*s / kg]", messages), "5 [m.s/kg]");
+    EXPECT_EQ(RevertAbbrevs("[m\u00B2]", messages), " [m^2]");
+    EXPECT_EQ(RevertAbbrevs("abc", messages), "abc []");
 }
 
 } // namespace

@@ -385,9 +385,9 @@ protected:
     }
 
     double ConvertedTo(const std::string& quantity, const std::string& symbol) {
-        engine.SetText(quantity);
+        AppendMessages(messages, engine.SetText(quantity));
         EXPECT_TRUE(engine.UnitsValid()) << quantity;
-        EXPECT_TRUE(engine.ConvertTo(symbol)) << quantity << " to " << symbol;
+        EXPECT_TRUE(engine.ConvertTo(symbol, messages)) << quantity << " to " << symbol;
         return engine.Number();
     }
 
@@ -404,10 +404,10 @@ protected:
         const double scale = unit.Kind() == ukRule ? 1 : 0;
 
         const double whole = ConvertedTo(quantity, core);
-        ASSERT_TRUE(engine.ConvertTo(symbol));
+        ASSERT_TRUE(engine.ConvertTo(symbol, messages));
         EXPECT_LT(RelativeError(engine.Number(), x, scale), 1e-12) << "as one unit";
 
-        engine.SetText(quantity);
+        AppendMessages(messages, engine.SetText(quantity));
         ASSERT_TRUE(engine.UnitsValid());
         std::vector<int32_t> indices;
         for (int i = 0; i < engine.DimCount(); ++i)
@@ -423,7 +423,7 @@ protected:
 
     TConvert engine;
     PrecisionProvider previousPrecision;
-    test::MessageRecorder messages;
+    TMessages messages;
 };
 
 TEST_F(ShippedConversionTest, ReferenceValuesOfThePublishedDefinitions) {
@@ -435,7 +435,7 @@ TEST_F(ShippedConversionTest, ReferenceValuesOfThePublishedDefinitions) {
             << row.quantity << " in " << row.target << " is " << FormatValue(actual, 17)
             << ", expected " << FormatValue(row.expected, 17) << " (" << row.source << ")";
     }
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 // Each unit goes to its core unit and back two ways: as one unit of its
@@ -460,7 +460,7 @@ TEST_F(ShippedConversionTest, EveryUnitGoesToItsCoreAndBack) {
         }
     }
     EXPECT_GE(units, 1200);
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 // A rule gets the number written into it: negative numbers in brackets,
@@ -479,7 +479,7 @@ TEST_F(ShippedConversionTest, EveryRuleTakesNumbersOfEveryForm) {
             const std::string symbol = unit->Symbol();
             for (double x : values) {
                 SCOPED_TRACE(symbol + " " + FormatValue(x, 17));
-                engine.SetText(Quantity(x, symbol));
+                AppendMessages(messages, engine.SetText(Quantity(x, symbol)));
                 if (x == 0 && ReciprocalToCore.count(symbol)) {
                     EXPECT_THROW(engine.Dims(0)->ToCore(), EZeroDivide);
                 } else {
@@ -487,7 +487,7 @@ TEST_F(ShippedConversionTest, EveryRuleTakesNumbersOfEveryForm) {
                     EXPECT_TRUE(std::isfinite(engine.Number()));
                 }
 
-                engine.SetText(Quantity(x, CoreSymbol(cat)));
+                AppendMessages(messages, engine.SetText(Quantity(x, CoreSymbol(cat))));
                 ASSERT_EQ(engine.Dims(0)->UnitIndex(), coreIndex);
                 if (x == 0 && ReciprocalFromCore.count(symbol)) {
                     EXPECT_THROW(engine.Dims(0)->SetUnitIndex(k), EZeroDivide);
@@ -499,7 +499,7 @@ TEST_F(ShippedConversionTest, EveryRuleTakesNumbersOfEveryForm) {
         }
     }
     EXPECT_GE(rules, 20);
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 // Rule to rule goes through the core unit; only the result is rounded, once.
@@ -516,8 +516,8 @@ TEST_F(ShippedConversionTest, RuleToRuleIsRoundedOnceForDisplay) {
         {"-40 [degF]", "degC", "-40 [degC]"},
     };
     for (const auto& row : rows) {
-        engine.SetText(row.quantity);
-        ASSERT_TRUE(engine.ConvertTo(row.target)) << row.quantity;
+        AppendMessages(messages, engine.SetText(row.quantity));
+        ASSERT_TRUE(engine.ConvertTo(row.target, messages)) << row.quantity;
         EXPECT_EQ(engine.GetText(), row.expected) << row.quantity;
     }
 }
@@ -528,11 +528,11 @@ TEST_F(ShippedConversionTest, CelsiusAndFahrenheitAgreeWithTheFormula) {
     for (int i = 0; i < 300; ++i) {
         const double c = celsius(random);
         const double f = c * 9 / 5 + 32;
-        engine.SetText(Quantity(c, "degC"));
-        ASSERT_TRUE(engine.ConvertTo("degF"));
+        AppendMessages(messages, engine.SetText(Quantity(c, "degC")));
+        ASSERT_TRUE(engine.ConvertTo("degF", messages));
         EXPECT_EQ(FormatValue(engine.Number()), FormatValue(f)) << Quantity(c, "degC");
-        engine.SetText(Quantity(f, "degF"));
-        ASSERT_TRUE(engine.ConvertTo("degC"));
+        AppendMessages(messages, engine.SetText(Quantity(f, "degF")));
+        ASSERT_TRUE(engine.ConvertTo("degC", messages));
         EXPECT_EQ(FormatValue(engine.Number()), FormatValue(c)) << Quantity(f, "degF");
     }
 }
@@ -552,15 +552,15 @@ TEST_F(ShippedConversionTest, AliasesAreReadAndWrittenAsTheDataSymbol) {
         {"2 [Mbps]", "2 [Mbit/s]"},
     };
     for (const auto& row : rows) {
-        engine.SetText(row.typed);
+        AppendMessages(messages, engine.SetText(row.typed));
         EXPECT_TRUE(engine.UnitsValid()) << row.typed;
         EXPECT_EQ(engine.GetText(), row.written) << row.typed;
     }
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(ShippedConversionTest, ZeroOnAReciprocalScaleIsADivisionByZero) {
-    engine.SetText("0 [mpg]");
+    AppendMessages(messages, engine.SetText("0 [mpg]"));
     try {
         engine.Dims(0)->ToCore();
         ADD_FAILURE() << "0 mpg converted";
@@ -586,13 +586,13 @@ TEST_F(ShippedConversionTest, AbbreviationsSurviveTheNotationAndRevertToTheirNam
         EXPECT_EQ(engine.Cats(catIndex)->Units().IndexOfSymbol(line.Value), -1) << line.Value;
         EXPECT_TRUE(engine.FindUnit(line.Value, aliasCat, aliasUnit)) << line.Value;
         EXPECT_EQ(std::pair(aliasCat, aliasUnit), std::pair(catIndex, unitIndex)) << line.Value;
-        EXPECT_EQ(ApplyAbbrevs("1 [" + line.Name + "]"), "1 [" + line.Value + "]");
-        EXPECT_EQ(RevertAbbrevs("1 [" + line.Value + "]"), "1 [" + line.Name + "]");
-        EXPECT_EQ(RevertAbbrevs(ApplyAbbrevs("2 [" + line.Name + "/s]")),
+        EXPECT_EQ(ApplyAbbrevs("1 [" + line.Name + "]", messages), "1 [" + line.Value + "]");
+        EXPECT_EQ(RevertAbbrevs("1 [" + line.Value + "]", messages), "1 [" + line.Name + "]");
+        EXPECT_EQ(RevertAbbrevs(ApplyAbbrevs("2 [" + line.Name + "/s]", messages), messages),
                   "2 [" + line.Name + "/s]");
     }
     SetAbbrevList(previous);
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 } // namespace

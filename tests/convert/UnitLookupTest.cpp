@@ -108,25 +108,23 @@ TEST(UnitLookup, AnswersAsTheLinearSearch) {
 
 // What an engine makes of a quantity turned into core units, with its
 // messages and errors.
-std::string CoreOutcome(TConvert& engine, const std::string& quantity,
-                        test::MessageRecorder& messages) {
-    messages.Clear();
+std::string CoreOutcome(TConvert& engine, const std::string& quantity) {
+    TMessages messages;
     std::string outcome;
     try {
-        engine.SetText(quantity);
+        messages = engine.SetText(quantity);
         engine.AllToCore();
         outcome = engine.GetText();
     } catch (const std::exception& e) {
         outcome = std::string("error: ") + e.what();
     }
-    for (const std::string& text : messages.Texts())
+    for (const std::string& text : messages)
         outcome += " | " + text;
     return outcome;
 }
 
 // An engine reading another's model converts as one that parsed the text.
 TEST(UnitLookup, SharedModelConvertsAsAnOwnLoad) {
-    test::MessageRecorder messages;
     for (const auto& [name, text] : DataTexts()) {
         TConvert own;
         own.LoadFromText(text);
@@ -146,7 +144,7 @@ TEST(UnitLookup, SharedModelConvertsAsAnOwnLoad) {
         }
         for (const TUnit* unit : SampleUnits(own)) {
             const std::string quantity = "2.5 [" + unit->Symbol() + "]";
-            EXPECT_EQ(CoreOutcome(shared, quantity, messages), CoreOutcome(own, quantity, messages))
+            EXPECT_EQ(CoreOutcome(shared, quantity), CoreOutcome(own, quantity))
                 << name << ": " << quantity;
         }
     }

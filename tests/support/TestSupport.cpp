@@ -10,12 +10,6 @@
 
 namespace varnel::test {
 
-MessageRecorder::MessageRecorder() {
-    previous_ = SetMessageSink([this](const std::string& text) { texts_.push_back(text); });
-}
-
-MessageRecorder::~MessageRecorder() { SetMessageSink(std::move(previous_)); }
-
 TempFolder::TempFolder(bool asProgramFolder) : programFolder_(asProgramFolder) {
     static std::atomic<int> counter{0};
     std::random_device random;

@@ -1,28 +1,10 @@
 #pragma once
 
-#include "common/Messages.h"
-
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace varnel::test {
-
-// Records every message box text raised by core code while alive.
-class MessageRecorder {
-public:
-    MessageRecorder();
-    ~MessageRecorder();
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-    const std::vector<std::string>& Texts() const { return texts_; }
-    void Clear() { texts_.clear(); }
-
-private:
-    std::vector<std::string> texts_;
-    MessageSink previous_;
-};
 
 // A fresh temporary folder, removed with the object; also serves as the
 // program folder while alive when asked to.

@@ -28,14 +28,11 @@ TMessageBoxRecorder::TMessageBoxRecorder() {
         answers_.pop_front();
         return answer;
     });
-    previousSink_ = SetMessageSink(
-        [](const std::string& text) { ShowInfoMessage(QString::fromStdString(text)); });
 }
 
 TMessageBoxRecorder::~TMessageBoxRecorder() {
     SetMessageBoxFunction(std::move(previousBox_));
     SetQuestionFunction(std::move(previousQuestion_));
-    SetMessageSink(std::move(previousSink_));
 }
 
 QStringList TMessageBoxRecorder::Texts() const {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/Messages.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/VarnelApplication.h"
 
@@ -15,8 +14,8 @@
 
 namespace varnel::test {
 
-// Records every message box and question of the windows, and of the core,
-// while alive; questions are answered from a script (No when it runs out).
+// Records every message box and question of the windows while alive; questions are answered from a
+// script (No when it runs out).
 class TMessageBoxRecorder {
 public:
     struct TEntry {
@@ -42,7 +41,6 @@ private:
     std::deque<bool> answers_;
     MessageBoxFunction previousBox_;
     QuestionFunction previousQuestion_;
-    MessageSink previousSink_;
 };
 
 // A fresh temporary folder that serves as the program folder while alive.

@@ -76,13 +76,13 @@ TEST(BadUnitsData, EachEndsInItsErrorOrMessage) {
          ""},
     };
     for (const BadInput& row : rows) {
-        test::MessageRecorder messages;
+        TMessages messages;
         TCats cats;
         Outcome outcome = Outcome::Loads;
         std::string error;
         try {
-            cats.LoadFromText(row.text);
-            if (!messages.Texts().empty())
+            AppendMessages(messages, cats.LoadFromText(row.text));
+            if (!messages.empty())
                 outcome = Outcome::Message;
         } catch (const EConvertError& e) {
             outcome = Outcome::ConvertError;
@@ -96,7 +96,7 @@ TEST(BadUnitsData, EachEndsInItsErrorOrMessage) {
             EXPECT_EQ(error, row.expectedError) << row.name;
         }
         if (row.outcome == Outcome::Message) {
-            EXPECT_EQ(messages.Texts().size(), 1u) << row.name;
+            EXPECT_EQ(messages.size(), 1u) << row.name;
             EXPECT_FALSE(cats.Root()) << row.name;
             EXPECT_EQ(cats.CatCount(), 0) << row.name;
         }

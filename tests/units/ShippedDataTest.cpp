@@ -42,23 +42,23 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
 }
 
 TEST(ShippedDataTest, PassesValidationOfAllItsContent) {
-    test::MessageRecorder messages;
     TCats cats(ShippedFile());
+    TMessages messages = cats.LoadMessages();
     ASSERT_TRUE(cats.Root());
 
     TValidationErrors errors;
-    ValidateUnitsData(cats.Root(), errors, false);
+    ValidateUnitsData(cats.Root(), errors, false, messages);
 
     std::ostringstream report;
     for (size_t i = 0; i < errors.size() && i < 20; ++i)
         report << errors[i].Message << "\n";
     EXPECT_TRUE(errors.empty()) << errors.size() << " problems, the first:\n" << report.str();
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST(ShippedDataTest, LoadsWithEverySupplementalCategoryLinked) {
-    test::MessageRecorder messages;
     TCats cats(ShippedFile());
+    TMessages messages = cats.LoadMessages();
     ASSERT_GT(cats.CatCount(), 0);
 
     int supplemental = 0;
@@ -84,7 +84,7 @@ TEST(ShippedDataTest, LoadsWithEverySupplementalCategoryLinked) {
         EXPECT_TRUE(added) << cat->Name() << " and " << other->second << " are the same power";
     }
     EXPECT_GE(supplemental, 4);
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST(ShippedDataTest, WritingItBackGivesTheSameBytes) {
@@ -131,17 +131,17 @@ TEST(ShippedDataTest, EveryUnitSaysWhatItIs) {
 // symbol must be a notation that reads back exactly as it is stored: no
 // character the notation drops, no token longer than it keeps.
 TEST(ShippedDataTest, EverySymbolReadsBackAsWrittenInUnitNotation) {
-    test::MessageRecorder messages;
     TCats cats(ShippedFile());
+    TMessages messages = cats.LoadMessages();
     ASSERT_GT(cats.AllUnits().Count(), 0);
     for (const TUnit* unit : cats.AllUnits()) {
         const std::string symbol = unit->Symbol();
         TUnitEntries entries;
-        EXPECT_TRUE(ParseUnits(symbol, entries)) << symbol;
+        EXPECT_TRUE(ParseUnits(symbol, entries, messages)) << symbol;
         EXPECT_FALSE(entries.empty()) << symbol;
         EXPECT_EQ(UnitListToText(entries), symbol) << unit->Name();
     }
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 } // namespace

@@ -55,11 +55,11 @@ TEST(ParseUnits, AcceptedNotations) {
         {"underscore starts a symbol", "_x1/h", {{"_x1", 1}, {"h", -1}}},
     };
     for (const AcceptedRow& row : rows) {
-        test::MessageRecorder messages;
+        TMessages messages;
         Entries entries{{"stale", 9}};
-        EXPECT_TRUE(ParseUnits(row.text, entries)) << row.name;
+        EXPECT_TRUE(ParseUnits(row.text, entries, messages)) << row.name;
         EXPECT_EQ(entries, row.entries) << row.name;
-        EXPECT_TRUE(messages.Texts().empty()) << row.name;
+        EXPECT_TRUE(messages.empty()) << row.name;
     }
 }
 
@@ -118,10 +118,10 @@ TEST(ParseUnits, RefusedNotations) {
          {}},
     };
     for (const RefusedRow& row : rows) {
-        test::MessageRecorder messages;
+        TMessages messages;
         Entries entries;
-        EXPECT_FALSE(ParseUnits(row.text, entries)) << row.name;
-        EXPECT_EQ(messages.Texts(), std::vector<std::string>{row.message}) << row.name;
+        EXPECT_FALSE(ParseUnits(row.text, entries, messages)) << row.name;
+        EXPECT_EQ(messages, std::vector<std::string>{row.message}) << row.name;
         EXPECT_EQ(entries, row.kept) << row.name;
     }
 }
@@ -134,59 +134,60 @@ std::string RepeatedSymbols(int count) {
 }
 
 TEST(ParseUnits, TooManyTokensParsesTheFirstHundred) {
-    test::MessageRecorder messages;
+    TMessages messages;
     Entries entries;
-    EXPECT_TRUE(ParseUnits(RepeatedSymbols(5000), entries)); // 9,999 tokens
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Input string has too many tokens."});
+    EXPECT_TRUE(ParseUnits(RepeatedSymbols(5000), entries, messages)); // 9,999 tokens
+    EXPECT_EQ(messages, std::vector<std::string>{"Input string has too many tokens."});
     EXPECT_EQ(entries.size(), 50u);
 }
 
 TEST(ParseUnits, AHundredTokensAreNotTooMany) {
     const std::string hundred = "1/" + RepeatedSymbols(49) + " s";
-    test::MessageRecorder messages;
+    TMessages messages;
     Entries entries;
-    EXPECT_TRUE(ParseUnits(hundred, entries));
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(ParseUnits(hundred, entries, messages));
+    EXPECT_TRUE(messages.empty());
     EXPECT_EQ(entries.size(), 50u);
     EXPECT_EQ(entries.back(), (TUnitRec{"s", -1}));
 
-    EXPECT_TRUE(ParseUnits(hundred + " t", entries));
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Input string has too many tokens."});
+    EXPECT_TRUE(ParseUnits(hundred + " t", entries, messages));
+    EXPECT_EQ(messages, std::vector<std::string>{"Input string has too many tokens."});
     EXPECT_EQ(entries.size(), 50u);
     EXPECT_EQ(entries.back(), (TUnitRec{"s", -1}));
 }
 
 TEST(ParseUnits, HugeInputsEndQuickly) {
     const std::string megabyte(1 << 20, 'a');
-    test::MessageRecorder messages;
+    TMessages messages;
     Entries entries;
-    EXPECT_TRUE(ParseUnits(megabyte, entries));
+    EXPECT_TRUE(ParseUnits(megabyte, entries, messages));
     EXPECT_EQ(entries, (Entries{{std::string(20, 'a'), 1}}));
 
     // A megabyte of digits is one number too large to read: not a token of the notation.
-    EXPECT_TRUE(ParseUnits("m/" + std::string(1 << 20, '7'), entries));
+    EXPECT_TRUE(ParseUnits("m/" + std::string(1 << 20, '7'), entries, messages));
     EXPECT_EQ(entries, (Entries{{"m", 1}}));
 
-    EXPECT_FALSE(ParseUnits("m^" + std::string(1 << 20, '7'), entries));
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Wrong degree number."});
+    EXPECT_FALSE(ParseUnits("m^" + std::string(1 << 20, '7'), entries, messages));
+    EXPECT_EQ(messages, std::vector<std::string>{"Wrong degree number."});
 
-    EXPECT_TRUE(ParseUnits("1" + std::string(1 << 20, '\t') + "/s", entries));
+    EXPECT_TRUE(ParseUnits("1" + std::string(1 << 20, '\t') + "/s", entries, messages));
     EXPECT_EQ(entries, (Entries{{"s", -1}}));
 
     std::string blanksAndTabs;
     for (int i = 0; i < 1 << 18; ++i)
         blanksAndTabs += "1\t  ";
-    messages.Clear();
-    EXPECT_FALSE(ParseUnits(blanksAndTabs, entries));
-    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Input string has too many tokens.",
-                                                          "Wrong units format."}));
+    messages.clear();
+    EXPECT_FALSE(ParseUnits(blanksAndTabs, entries, messages));
+    EXPECT_EQ(messages, (std::vector<std::string>{"Input string has too many tokens.",
+                                                  "Wrong units format."}));
 }
 
 TEST(ParseUnits, DegreeSignIsALetterOnlyWhileParsing) {
     std::vector<TTokenRec> tokens;
     Entries entries;
-    ASSERT_TRUE(ParseUnits("\u00B0C", entries));
-    ASSERT_EQ(SplitTokens("\u00B0C", tokens), 2);
+    TMessages messages;
+    ASSERT_TRUE(ParseUnits("\u00B0C", entries, messages));
+    ASSERT_EQ(SplitTokens("\u00B0C", tokens, messages), 2);
     EXPECT_EQ(tokens[0].TokenKind, tkOther);
     EXPECT_EQ(tokens[1].TokenText, "C");
 }
@@ -231,7 +232,9 @@ TEST(SplitTokens, TokensOfATable) {
     };
     for (const TokenRow& row : rows) {
         std::vector<TTokenRec> tokens;
-        EXPECT_EQ(SplitTokens(row.text, tokens), static_cast<int>(row.tokens.size())) << row.name;
+        TMessages messages;
+        EXPECT_EQ(SplitTokens(row.text, tokens, messages), static_cast<int>(row.tokens.size()))
+            << row.name;
         ASSERT_EQ(tokens.size(), row.tokens.size()) << row.name;
         for (size_t i = 0; i < tokens.size(); ++i) {
             const TTokenRec& got = tokens[i];
@@ -267,7 +270,8 @@ TEST(UnitListToText, WritesTheNotation) {
 TEST(UnitListToText, ParsedNotationWritesBackUnchanged) {
     for (const char* text : {"kg.m^2/s^2", "1/s", "m", "\u00B0C/h", "mol/m^3.s"}) {
         Entries entries;
-        ASSERT_TRUE(ParseUnits(text, entries)) << text;
+        TMessages messages;
+        ASSERT_TRUE(ParseUnits(text, entries, messages)) << text;
         EXPECT_EQ(UnitListToText(entries), text);
     }
 }

@@ -160,7 +160,8 @@ TEST(Validation, GeneratedFileOf5000UnitsIsValidatedWholly) {
     TXmlDocument doc;
     doc.LoadFromText(test::GeneratedUnitsData(5000));
     TValidationErrors errors;
-    ValidateUnitsData(UnitsDataOf(doc), errors, true);
+    TMessages messages;
+    ValidateUnitsData(UnitsDataOf(doc), errors, true, messages);
     auto found = [&errors](std::string_view kind) {
         for (const TValidationError& error : errors)
             if (error.Message.starts_with(kind))

@@ -34,11 +34,12 @@ const std::string TimeCategory =
 
 class UnitsModel : public ::testing::Test {
 protected:
-    test::MessageRecorder messages;
+    TMessages messages;
 };
 
 TEST_F(UnitsModel, LoadsEnabledCategoriesAndUnitsInDocumentOrder) {
     TCats cats(test::FixturePath("units_model.unt"));
+    AppendMessages(messages, cats.LoadMessages());
     std::string names;
     for (int i = 0; i < cats.CatCount(); ++i)
         names += cats.Cats(i)->Name() + ",";
@@ -52,7 +53,7 @@ TEST_F(UnitsModel, LoadsEnabledCategoriesAndUnitsInDocumentOrder) {
     EXPECT_EQ(cats.AllUnits().Count(), 6 + 3 + 2 + 2 + 2 + 2 + 2 + 2);
     EXPECT_EQ(cats.AllUnits()[6]->Name(), "second");
     EXPECT_EQ(cats.AllUnits()[6]->Cat(), cats.Cats(1));
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(UnitsModel, FactorReadsDecimalNumbersOnly) {
@@ -110,7 +111,8 @@ TEST_F(UnitsModel, SymbolSearches) {
 
 TEST_F(UnitsModel, StoredSymbolWithLeadingBlankIsFoundByNoSearch) {
     TCats cats;
-    cats.LoadFromText(Document(CategoryElement("c", "root", UnitElement("u", "si-unit", " x"))));
+    AppendMessages(messages, cats.LoadFromText(Document(
+                                 CategoryElement("c", "root", UnitElement("u", "si-unit", " x")))));
     EXPECT_EQ(cats.Cats(0)->Units()[0]->Symbol(), " x");
     EXPECT_EQ(cats.Cats(0)->Units().IndexOfSymbol(" x"), -1);
     EXPECT_EQ(cats.Cats(0)->Units().IndexOfSymbol("x"), -1);
@@ -118,7 +120,8 @@ TEST_F(UnitsModel, StoredSymbolWithLeadingBlankIsFoundByNoSearch) {
 
 TEST_F(UnitsModel, IndexOfCatOfEmptyTextFindsACategoryWithoutName) {
     TCats cats;
-    cats.LoadFromText(Document(LengthCategory + CategoryElement("", "root", "")));
+    AppendMessages(messages,
+                   cats.LoadFromText(Document(LengthCategory + CategoryElement("", "root", ""))));
     EXPECT_EQ(cats.IndexOfCat(""), 1);
     cats.AddCat(std::make_unique<TCat>(&cats));
     EXPECT_EQ(cats.Cats(2)->Kind(), ckNone);
@@ -191,17 +194,17 @@ TEST_F(UnitsModel, SupplementalLinkFailures) {
          {}},
     };
     for (const Row& row : rows) {
-        messages.Clear();
+        messages.clear();
         TCats cats;
         try {
-            cats.LoadFromText(Document(row.categories));
+            AppendMessages(messages, cats.LoadFromText(Document(row.categories)));
             ADD_FAILURE() << row.name << ": no error";
         } catch (const EM&) {
             ADD_FAILURE() << row.name << ": the link failures are not EM";
         } catch (const Exception& e) {
             EXPECT_EQ(e.Message(), row.error) << row.name;
         }
-        EXPECT_EQ(messages.Texts(), row.messages) << row.name;
+        EXPECT_EQ(cats.LoadMessages(), row.messages) << row.name;
         EXPECT_GE(cats.CatCount(), 2) << row.name << ": the categories stay loaded";
     }
 }
@@ -242,17 +245,18 @@ TEST_F(UnitsModel, BaseExponents) {
     };
     for (const Row& row : rows) {
         TCats cats;
-        cats.LoadFromText(Document(CategoryElement(
-            "c", "root",
-            UnitElement("u", row.type, "u",
-                        std::string("in_base_units=\"") + row.inBaseUnits + "\""))));
+        AppendMessages(
+            messages, cats.LoadFromText(Document(CategoryElement(
+                          "c", "root",
+                          UnitElement("u", row.type, "u",
+                                      std::string("in_base_units=\"") + row.inBaseUnits + "\"")))));
         TUnit* unit = cats.Cats(0)->Units()[0];
         TBaseExponents exponents;
-        EXPECT_EQ(unit->BaseExponents(exponents), row.valid) << row.name;
+        EXPECT_EQ(unit->BaseExponents(exponents, messages), row.valid) << row.name;
         EXPECT_EQ(exponents, row.exponents) << row.name;
-        EXPECT_EQ(unit->HasBaseUnits(), row.valid) << row.name;
+        EXPECT_EQ(unit->HasBaseUnits(messages), row.valid) << row.name;
     }
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(UnitsModel, MissingElementsAreInternalFaults) {
@@ -275,7 +279,7 @@ TEST_F(UnitsModel, MissingElementsAreInternalFaults) {
 
 TEST_F(UnitsModel, ReloadReplacesTheContent) {
     TCats cats(test::FixturePath("units_model.unt"));
-    cats.LoadFromText(Document(TimeCategory));
+    AppendMessages(messages, cats.LoadFromText(Document(TimeCategory)));
     ASSERT_EQ(cats.CatCount(), 1);
     EXPECT_EQ(cats.Cats(0)->Name(), "Time");
     EXPECT_EQ(cats.AllUnits().Count(), 1);
@@ -284,11 +288,11 @@ TEST_F(UnitsModel, ReloadReplacesTheContent) {
 
 TEST_F(UnitsModel, MalformedTextShowsTheParserMessageAndKeepsRoot) {
     TCats cats;
-    cats.LoadFromText(Document(LengthCategory));
+    AppendMessages(messages, cats.LoadFromText(Document(LengthCategory)));
     TXMLUnitsDataType root = cats.Root();
-    cats.LoadFromText("<UnitsData><domain>");
-    ASSERT_EQ(messages.Texts().size(), 1u);
-    EXPECT_NE(messages.Texts()[0].find("line 1"), std::string::npos) << messages.Texts()[0];
+    AppendMessages(messages, cats.LoadFromText("<UnitsData><domain>"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("line 1"), std::string::npos) << messages[0];
     EXPECT_EQ(cats.CatCount(), 0);
     EXPECT_EQ(cats.AllUnits().Count(), 0);
     EXPECT_EQ(cats.Root(), root);
@@ -297,9 +301,10 @@ TEST_F(UnitsModel, MalformedTextShowsTheParserMessageAndKeepsRoot) {
 
 TEST_F(UnitsModel, MissingFileLoadsNothingQuietly) {
     TCats cats("/nonexistent/folder/Varnel.unt");
+    AppendMessages(messages, cats.LoadMessages());
     EXPECT_FALSE(cats.Root());
     EXPECT_EQ(cats.CatCount(), 0);
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 } // namespace

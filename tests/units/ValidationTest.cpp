@@ -55,18 +55,18 @@ std::string Around(const std::string& units) {
 struct Validated {
     explicit Validated(const std::string& text, bool enabledOnly = true) {
         doc.LoadFromText(text);
-        ValidateUnitsData(UnitsDataOf(doc), errors, enabledOnly);
+        ValidateUnitsData(UnitsDataOf(doc), errors, enabledOnly, messages);
     }
     TXmlDocument doc;
     TValidationErrors errors;
-    test::MessageRecorder messages;
+    TMessages messages;
 };
 
 TEST(Validation, TheValidFixturePasses) {
     for (bool enabledOnly : {true, false}) {
         Validated v(ValidBase(), enabledOnly);
         EXPECT_EQ(Entries(v.errors), std::vector<std::string>{}) << enabledOnly;
-        EXPECT_TRUE(v.messages.Texts().empty());
+        EXPECT_TRUE(v.messages.empty());
     }
 }
 
@@ -277,8 +277,8 @@ TEST(Validation, RejectedCoreSymbolShowsTheParserMessageAndSkipsTheCoreTests) {
     EXPECT_EQ(Entries(v.errors),
               (std::vector<std::string>{"Wrong number of units (km.h/s/x) of compound category | "
                                         "unit:two slashes"}));
-    EXPECT_EQ(v.messages.Texts(), (std::vector<std::string>{"Only one \"/\" is allowed.",
-                                                            "Only one \"/\" is allowed."}));
+    EXPECT_EQ(v.messages, (std::vector<std::string>{"Only one \"/\" is allowed.",
+                                                    "Only one \"/\" is allowed."}));
 }
 
 class RecordedProgress : public TValidationProgress {
@@ -301,7 +301,8 @@ TEST(Validation, ProgressShowsEveryCategoryOfTheEnabledDomains) {
     doc.LoadFromText(text);
     TValidationErrors errors;
     RecordedProgress progress;
-    ValidateUnitsData(UnitsDataOf(doc), errors, true, &progress);
+    TMessages messages;
+    ValidateUnitsData(UnitsDataOf(doc), errors, true, messages, &progress);
     EXPECT_EQ(progress.events,
               (std::vector<std::string>{"started", "events", "events", "maximum 1", "show A",
                                         "events", "show B", "events", "finished"}));
@@ -316,8 +317,9 @@ TEST(Validation, ErrorDuringTheWalkKeepsEntriesAndEndsTheProgress) {
     doc.LoadFromText(text);
     TValidationErrors errors{{"stale entry", {}}};
     RecordedProgress progress;
+    TMessages messages;
     try {
-        ValidateUnitsData(UnitsDataOf(doc), errors, true, &progress);
+        ValidateUnitsData(UnitsDataOf(doc), errors, true, messages, &progress);
         FAIL() << "no error";
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.Message(), "'' is not a valid integer value");
@@ -328,7 +330,7 @@ TEST(Validation, ErrorDuringTheWalkKeepsEntriesAndEndsTheProgress) {
     EXPECT_EQ(progress.events.back(), "finished");
 
     // Without EnabledOnly the flag of a unit is never read.
-    ValidateUnitsData(UnitsDataOf(doc), errors, false, &progress);
+    ValidateUnitsData(UnitsDataOf(doc), errors, false, messages, &progress);
     EXPECT_EQ(Entries(errors), (std::vector<std::string>{"Wrong version - possible mismaches. |",
                                                          "Unit type is wrong | unit:odd"}));
 }

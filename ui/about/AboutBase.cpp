@@ -3,6 +3,7 @@
 #include "ui/about/ClickLabel.h"
 #include "ui/about/NetworkFetch.h"
 #include "ui/about/WebLinks.h"
+#include "ui/common/ThemeColours.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -15,11 +16,10 @@ namespace {
 
 constexpr const char* UpdateAddressVariable = "VARNEL_UPDATE_URL";
 
-// Blue reads well on the usual pale tip colour; on a dark one the palette's
-// own link colour does.
+// Blue as a link is blue, unless the tip colour of a dark palette needs a
+// lighter one to be read.
 QColor LinkColour(const QPalette& palette) {
-    return palette.color(QPalette::ToolTipBase).lightness() >= 128 ? QColor(Qt::blue)
-                                                                   : palette.color(QPalette::Link);
+    return ReadableText(QColor(Qt::blue), palette.color(QPalette::ToolTipBase));
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "ui/about/AboutUC.h"
 
-#include "ui/about/AboutPicture.h"
 #include "ui/about/ClickLabel.h"
 #include "ui/about/WebLinks.h"
 #include "units/OwnVersion.h"
@@ -8,6 +7,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -68,7 +68,6 @@ void TAboutUC::CreatePanel() {
 
     imgAbout1 = new TClickLabel(Panel1);
     imgAbout1->setObjectName("imgAbout1");
-    imgAbout1->setPixmap(AboutPicture(PictureSize, devicePixelRatioF()));
     imgAbout1->setFixedSize(PictureSize, PictureSize);
 
     StaticText2 = CentredLabel("Varnel", "StaticText2", 2.0, true, Panel1);
@@ -122,6 +121,10 @@ void TAboutUC::CreateMiddleRow() {
     layout->addWidget(sttAuthor);
     layout->addStretch();
     layout->addWidget(btnOK);
+}
+
+void TAboutUC::SetPicture(const QIcon& icon) {
+    imgAbout1->setPixmap(icon.pixmap(QSize(PictureSize, PictureSize), devicePixelRatioF()));
 }
 
 void TAboutUC::sttAuthorClick() {

@@ -3,6 +3,7 @@
 #include "ui/about/AboutBase.h"
 
 class QFrame;
+class QIcon;
 class QLabel;
 
 namespace varnel {
@@ -19,6 +20,9 @@ public:
     static constexpr int ShownHeight = 212;
 
     explicit TAboutUC(QWidget* owner = nullptr, TDescriptionFetch* fetch = nullptr);
+
+    // The program's picture, drawn at 64 by 64.
+    void SetPicture(const QIcon& icon);
 
 public slots:
     void sttAuthorClick();

@@ -1,7 +1,5 @@
 #include "ui/common/MessageBoxes.h"
 
-#include "common/Messages.h"
-
 #include <QApplication>
 #include <QMessageBox>
 
@@ -67,8 +65,9 @@ QuestionFunction SetQuestionFunction(QuestionFunction function) {
     return std::exchange(CurrentQuestion(), std::move(function));
 }
 
-void InstallCoreMessageSink() {
-    SetMessageSink([](const std::string& text) { ShowInfoMessage(QString::fromStdString(text)); });
+void ShowCoreMessages(const TMessages& messages) {
+    for (const std::string& text : messages)
+        ShowInfoMessage(QString::fromStdString(text));
 }
 
 } // namespace varnel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Messages.h"
+
 #include <QString>
 
 #include <functional>
@@ -23,7 +25,7 @@ bool AskYesNo(const QString& text);
 MessageBoxFunction SetMessageBoxFunction(MessageBoxFunction function);
 QuestionFunction SetQuestionFunction(QuestionFunction function);
 
-// Routes the messages raised by the core into ShowInfoMessage.
-void InstallCoreMessageSink();
+// What the core had to say, one information box per text.
+void ShowCoreMessages(const TMessages& messages);
 
 } // namespace varnel

@@ -1,5 +1,6 @@
 #include "ui/integrated/IntegCompose.h"
 
+#include "ui/common/MessageBoxes.h"
 #include "units/Cats.h"
 #include "units/Unit.h"
 
@@ -48,7 +49,9 @@ std::string MatchUnit(const TCats& cats, const std::string& symbol, int catIndex
 void AddPickedUnits(const TCats& cats, const std::string& core, int sign, TDimRec& source,
                     TDimRec& target) {
     TDimRec picked;
-    StrToDimRec("1 [" + core + "]", picked);
+    TMessages messages;
+    StrToDimRec("1 [" + core + "]", picked, messages);
+    ShowCoreMessages(messages);
     for (const TUnitRec& unit : picked.Factors) {
         int catIndex = -1;
         int unitIndex = -1;

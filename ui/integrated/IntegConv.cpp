@@ -2,13 +2,14 @@
 
 #include "convert/Convert.h"
 #include "ui/common/ErrorGuard.h"
-#include "ui/common/Hints.h"
-#include "ui/pages/CategoryTree.h"
 #include "ui/common/FlowLayout.h"
-#include "ui/valueline/FrameIO.h"
+#include "ui/common/Hints.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/integrated/IntegCompose.h"
+#include "ui/pages/CategoryTree.h"
 #include "ui/pages/SimpleOne.h"
 #include "ui/pages/SimplePage.h"
+#include "ui/valueline/FrameIO.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -368,7 +369,7 @@ void TfmIntegConv::tbNomerClick(QObject* sender) {
     // The rows are rebuilt below; the Simple page must not convert with the
     // old ones in between.
     WriteSourceQuietly(QString::fromStdString(DimRecToText(source)));
-    iCnv->SetText(IO->GetSource().toStdString());
+    ShowCoreMessages(iCnv->SetText(IO->GetSource().toStdString()));
     if (IO->EditMode())
         return;
     IO->SetDim(1, target);

@@ -8,6 +8,7 @@
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/FlowLayout.h"
 #include "ui/common/Hints.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/StdText.h"
 #include "ui/pages/CategoryTree.h"
 #include "ui/pages/UnitGrid.h"
@@ -358,11 +359,14 @@ void TfmAllUnits::ConvertRows(int srcRow, int trgRow) {
     if (p < 0)
         return; // a category without units
     const QString symbol = sgSource->Symbol(p);
-    oCnv->SetText(NumberText(value) + " [" + symbol.toStdString() + "]");
+    ShowCoreMessages(oCnv->SetText(NumberText(value) + " [" + symbol.toStdString() + "]"));
     IO->SetSource(source.left(bracket) + "[" + symbol + "]");
     const int q = sgTarget->HasRow(trgRow) ? trgRow : sgTarget->SelectedRow();
-    if (q >= 0)
-        oCnv->ConvertTo(sgTarget->Symbol(q).toStdString());
+    if (q >= 0) {
+        TMessages messages;
+        oCnv->ConvertTo(sgTarget->Symbol(q).toStdString(), messages);
+        ShowCoreMessages(messages);
+    }
     IO->SetTarget(Text(oCnv->GetText()));
     IO->SetTargetValue(oCnv->Number());
 }
@@ -370,7 +374,7 @@ void TfmAllUnits::ConvertRows(int srcRow, int trgRow) {
 void TfmAllUnits::Refresh() {
     const QString source = IO->GetSource();
     const QString target = IO->GetTarget();
-    iCnv->SetText(source.toStdString());
+    ShowCoreMessages(iCnv->SetText(source.toStdString()));
     QTreeWidgetItem* node = nullptr;
     int catIndex = -1;
     int unitIndex = 0;
@@ -467,7 +471,10 @@ void TfmAllUnits::Compose(int row, int sign) {
         dim.Factors.clear();
     }
     TUnitEntries entries;
-    if (!ParseUnits(sgSource->Symbol(row).toStdString(), entries))
+    TMessages messages;
+    const bool parsed = ParseUnits(sgSource->Symbol(row).toStdString(), entries, messages);
+    ShowCoreMessages(messages);
+    if (!parsed)
         return;
     for (const TUnitRec& entry : entries) {
         const int32_t degree = sign * entry.Degree;

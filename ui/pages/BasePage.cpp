@@ -4,6 +4,7 @@
 #include "convert/Convert.h"
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/StdText.h"
 #include "ui/pages/BasePageGrid.h"
 #include "ui/valueline/FrameIO.h"
@@ -61,7 +62,9 @@ QLabel* Explanation(const QString& name, const QString& text, QWidget* parent) {
 
 TDimRec Decomposed(const QString& decomposition) {
     TDimRec base;
-    StrToDimRec("1 [" + decomposition.toStdString() + "]", base);
+    TMessages messages;
+    StrToDimRec("1 [" + decomposition.toStdString() + "]", base, messages);
+    ShowCoreMessages(messages);
     return base;
 }
 
@@ -159,8 +162,13 @@ void TfmBase::LoadUnits() {
     SplitRatio = 0.5;
     sgAllBaseUnits->ResetRows(0);
     for (const TUnit* unit : iCnv->AllUnits()) {
+        if (unit->Kind() != ukCore)
+            continue;
         TBaseExponents exponents;
-        if (unit->Kind() != ukCore || !unit->BaseExponents(exponents))
+        TMessages messages;
+        const bool valid = unit->BaseExponents(exponents, messages);
+        ShowCoreMessages(messages);
+        if (!valid)
             continue;
         const QString symbol = Text(unit->Symbol());
         const QString decomposition = Text(BaseExponentsToText(exponents));
@@ -186,7 +194,7 @@ void TfmBase::Refresh() {
     sgReplacedUnits->ResetRows(RowsAtOnce);
     sgIncludedUnits->ResetRows(RowsAtOnce);
 
-    iCnv->SetText(IO->GetSource().toStdString());
+    ShowCoreMessages(iCnv->SetText(IO->GetSource().toStdString()));
     // The source engine converts while it reduces to core units, and keeps
     // its value again afterwards, also when a rule fails on the way.
     iCnv->SetKeepValue(false);

@@ -4,6 +4,7 @@
 #include "common/TextUtil.h"
 #include "convert/CompatibleUnits.h"
 #include "convert/Convert.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/pages/SimpleOne.h"
 #include "ui/valueline/FrameIO.h"
 
@@ -86,10 +87,10 @@ void TfmSimple::Refresh() {
         return;
     }
     const QString source = IO->GetSource();
-    iCnv->SetText(source.toStdString());
+    ShowCoreMessages(iCnv->SetText(source.toStdString()));
     if (IO->TargetEmpty())
         IO->SetTarget(IO->GetSource());
-    oCnv->SetText(IO->GetTarget().toStdString());
+    ShowCoreMessages(oCnv->SetText(IO->GetTarget().toStdString()));
 
     ReleaseRows();
     rows_.assign(static_cast<size_t>(iCnv->DimCount()), nullptr);
@@ -225,12 +226,14 @@ void TfmSimple::SourceChanged(QObject*) {
         return;
     }
     TDimRec typed;
-    StrToDimRec(source.toStdString(), typed);
+    TMessages messages;
+    StrToDimRec(source.toStdString(), typed, messages);
+    ShowCoreMessages(messages);
     iCnv->SetNumber(typed.Number);
     // The number as typed, so that a change of source unit rewrites it
     // digit for digit.
     iCnv->SetNumberText(typed.NumberText);
-    oCnv->SetText(source.toStdString());
+    ShowCoreMessages(oCnv->SetText(source.toStdString()));
     if (oCnv->DimCount() != iCnv->DimCount())
         throw EM("221");
     if (rows_.size() != static_cast<size_t>(iCnv->DimCount()))

@@ -6,6 +6,7 @@
 #include "convert/QuantityCheck.h"
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/StdText.h"
 #include "ui/common/ThemeColours.h"
 #include "ui/pages/UnitModule.h"
@@ -114,6 +115,22 @@ public:
         painter->restore();
     }
 };
+
+// The abbreviations applied or reverted; what the parser says about the
+// units is shown right away.
+std::string AbbrevsApplied(const QString& text) {
+    TMessages messages;
+    std::string result = ApplyAbbrevs(StdText(text), messages);
+    ShowCoreMessages(messages);
+    return result;
+}
+
+std::string AbbrevsReverted(const QString& text) {
+    TMessages messages;
+    std::string result = RevertAbbrevs(StdText(text), messages);
+    ShowCoreMessages(messages);
+    return result;
+}
 
 } // namespace
 
@@ -237,7 +254,7 @@ QString TfmIO::TypedSource() const {
     const QString line = reSource->Text();
     if (editMode_)
         return WithoutTypedTarget(line);
-    return Text(RevertAbbrevs(StdText(line + " " + Cells(1, 1))));
+    return Text(AbbrevsReverted(line + " " + Cells(1, 1)));
 }
 
 QString TfmIO::GetSource() const {
@@ -250,12 +267,12 @@ QString TfmIO::GetSource() const {
         // The pages convert numbers: an expression goes to them worked out.
         const TTypedValue typed = ReadTypedValue(StdText(value));
         if (typed.Ok)
-            return Text(RevertAbbrevs(StdText(FullPrecision(typed.Value) + " " +
-                                              (units.trimmed().isEmpty() ? "[]" : units))));
+            return Text(AbbrevsReverted(FullPrecision(typed.Value) + " " +
+                                        (units.trimmed().isEmpty() ? "[]" : units)));
     }
     if (units.trimmed().isEmpty())
         return line + "[]";
-    return Text(RevertAbbrevs(StdText(line + " " + units)));
+    return Text(AbbrevsReverted(line + " " + units));
 }
 
 void TfmIO::SetSource(const QString& text) {
@@ -275,7 +292,7 @@ void TfmIO::SetSource(const QString& text) {
         return;
     }
     const QString units = text.mid(bracket).trimmed().left(UnitsPartLimit);
-    std::string written = ApplyAbbrevs(StdText("1 " + units));
+    std::string written = AbbrevsApplied("1 " + units);
     const bool bracketed = TextInBrackets(written);
     SetCell(1, 1, bracketed ? "[" + Text(written) + "]" : QString("[]"));
     reSource->SetText(text.left(bracket).trimmed());
@@ -286,11 +303,11 @@ QString TfmIO::GetTarget() const {
     // An empty target stays empty rather than reading as " []".
     if (target.trimmed().isEmpty())
         return QString();
-    return Text(RevertAbbrevs(StdText(target)));
+    return Text(AbbrevsReverted(target));
 }
 
 void TfmIO::SetTarget(const QString& text) {
-    QString target = Text(ApplyAbbrevs(StdText(text)));
+    QString target = Text(AbbrevsApplied(text));
     if (SourceValueBlank()) {
         const qsizetype nan = target.indexOf("NaN", 0, Qt::CaseInsensitive);
         if (nan >= 0)
@@ -323,7 +340,9 @@ bool TfmIO::TargetEmpty() const {
 }
 
 void TfmIO::GetDim(int side, TDimRec& dim) const {
-    StrToDimRec(StdText(side == 0 ? GetSource() : GetTarget()), dim);
+    TMessages messages;
+    StrToDimRec(StdText(side == 0 ? GetSource() : GetTarget()), dim, messages);
+    ShowCoreMessages(messages);
 }
 
 void TfmIO::SetDim(int side, const TDimRec& dim) {
@@ -346,7 +365,7 @@ void TfmIO::SetEditMode(bool on) {
     if (on) {
         reSource->SetBackground(TintedBackground(palette(), EditModeColour));
         SetTarget(QString());
-        QString units = Text(Trim(RevertAbbrevs(StdText(Cells(1, 1)))));
+        QString units = Text(Trim(AbbrevsReverted(Cells(1, 1))));
         if (units.isEmpty())
             units = "[]";
         reSource->SetText(reSource->Text() + " " + units);

@@ -6,7 +6,6 @@
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 #include "convert/Convert.h"
-#include "ui/about/AboutPicture.h"
 #include "ui/about/AboutUC.h"
 #include "ui/about/ClickLabel.h"
 #include "ui/common/BusyCursor.h"
@@ -137,8 +136,9 @@ void TfrmUnitsConvert::CreateAboutBox() {
     // waits on the network.
     connect(this, &TfrmUnitsConvert::FirstShown, AboutUC, &TAboutUC::StartPendingFetch,
             Qt::QueuedConnection);
+    AboutUC->SetPicture(ProgramIcon());
     const int size = btnOptAlone->sizeHint().height();
-    imgAbout2->setPixmap(AboutPicture(size, devicePixelRatioF()));
+    imgAbout2->setPixmap(ProgramIcon().pixmap(QSize(size, size), devicePixelRatioF()));
     imgAbout2->setFixedSize(size, size);
     imgAbout2->show();
     connect(imgAbout2, &TClickLabel::Clicked, this, ShowingErrors([this] { imgAbout1Click(); }));
@@ -328,11 +328,12 @@ void TfrmUnitsConvert::LoadEngines(const std::string& text) {
     auto document = std::make_shared<TXmlDocument>();
     document->LoadFromText(text);
     try {
-        iCnv->LoadFromDocument(std::move(document));
+        ShowCoreMessages(iCnv->LoadFromDocument(std::move(document)));
         oCnv->ShareModel(*iCnv);
     } catch (...) {
+        ShowCoreMessages(iCnv->LoadMessages());
         if (!loadedText_.empty()) {
-            iCnv->LoadFromText(loadedText_);
+            ShowCoreMessages(iCnv->LoadFromText(loadedText_));
             oCnv->ShareModel(*iCnv);
         }
         throw;
@@ -349,10 +350,12 @@ void TfrmUnitsConvert::ValidateOnRequest(const QStringList& arguments) {
         if (argument.toLower() != "-vld")
             continue;
         TValidationErrors errors;
+        TMessages messages;
         {
             TBusyCursor busy;
-            ValidateUnitsData(iCnv->Root(), errors, true, frmProgressMsg);
+            ValidateUnitsData(iCnv->Root(), errors, true, messages, frmProgressMsg);
         }
+        ShowCoreMessages(messages);
         if (!errors.empty())
             ShowInfoMessage("Errors in Units data file:\n\n Enter Units Editor and\n run Validate "
                             "for more details.");
@@ -476,7 +479,7 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
     };
     if (newKind == pkAllUnits && GetOptions().PromptB4Delete) {
         const std::string source = fmIO->GetSource().toStdString();
-        oCnv->SetText(source);
+        ShowCoreMessages(oCnv->SetText(source));
         std::string unit = source;
         TextInBrackets(unit);
         int catIndex = -1;

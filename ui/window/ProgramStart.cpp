@@ -71,7 +71,6 @@ int RunConverter(int argc, char** argv) {
 
     QApplication::setApplicationName("Varnel Units Converter");
     QApplication::setWindowIcon(ProgramIcon());
-    InstallCoreMessageSink();
     if (!helperFailure.empty())
         ShowErrorMessage(QString::fromStdString(helperFailure));
     TfrmUnitsConvert window;

@@ -302,10 +302,7 @@ void AboutBoxTest::RedirectsStayOnTheWeb() {
         bool allowed;
     } rows[] = {{"http://a.example/x", "https://b.example/y", true},
                 {"https://a.example/x", "https://b.example/y", true},
-                {"http://a.example/x", "http://b.example/y", true},
                 {"https://a.example/x", "http://a.example/x", false},
-                {"http://a.example/x", "file:///etc/passwd", false},
-                {"http://a.example/x", "ftp://a.example/x", false},
                 {"http://a.example/x", "javascript:alert(1)", false},
                 {"http://a.example/x", "http:///x", false}};
     for (const auto& row : rows)
