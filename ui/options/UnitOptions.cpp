@@ -49,14 +49,11 @@ bool IsUnitsDataFileName(const std::string& name) {
     return name.size() > 4 && name[0] != '.' && SameText(name.substr(name.size() - 4), ".unt");
 }
 
+// As the file system sees them: links, "." and letter case resolve as the
+// disk resolves them.
 bool SameFolder(const std::filesystem::path& a, const std::filesystem::path& b) {
-    auto normal = [](const std::filesystem::path& p) {
-        std::string text = p.lexically_normal().string();
-        while (text.size() > 1 && text.back() == std::filesystem::path::preferred_separator)
-            text.pop_back();
-        return text;
-    };
-    return SameText(normal(a), normal(b));
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
 }
 
 QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& text) {

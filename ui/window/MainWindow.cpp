@@ -15,6 +15,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/ProgressMsg.h"
 #include "ui/common/StdText.h"
+#include "ui/editor/UnitEdit.h"
 #include "ui/integrated/IntegConv.h"
 #include "ui/log/LogPage.h"
 #include "ui/options/OptCont.h"
@@ -116,6 +117,13 @@ void TfrmUnitsConvert::FormCreate() {
     fmUnitOptions->hide();
     frmOptCont = new TfrmOptCont(this);
     frmProgressMsg = new TfrmProgressMsg(this);
+    frmUnitEdit = new TfrmUnitEdit(this);
+    fmUnitOptions->SetUnitsEditor(
+        [this](const std::filesystem::path& file) -> std::optional<std::filesystem::path> {
+            if (!frmUnitEdit->OpenUnitsFile(file))
+                return std::nullopt;
+            return frmUnitEdit->FileName;
+        });
     TrayIcon1 = new TTrayIcon(this);
     TrayIcon1->SetHint(windowTitle());
 

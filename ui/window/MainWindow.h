@@ -29,6 +29,7 @@ class TfmUnitModule;
 class TfmUnitOptions;
 class TfrmOptCont;
 class TfrmProgressMsg;
+class TfrmUnitEdit;
 class TTrayIcon;
 
 // The converter's main window: the value line above five pages (or, in the
@@ -63,6 +64,7 @@ public:
     TfmUnitModule* Pages(int index) const;
     TfmUnitOptions* Options() const { return fmUnitOptions; }
     TfrmOptCont* OptionsWindow() const { return frmOptCont; }
+    TfrmUnitEdit* UnitEditor() const { return frmUnitEdit; }
     TAboutUC* AboutBox() const { return AboutUC; }
     TTrayIcon* TrayIcon() const { return TrayIcon1; }
     int PrevPageIndex = 0;
@@ -136,6 +138,7 @@ private:
     TfmUnitOptions* fmUnitOptions = nullptr;
     TfrmOptCont* frmOptCont = nullptr;
     TfrmProgressMsg* frmProgressMsg = nullptr;
+    TfrmUnitEdit* frmUnitEdit = nullptr;
     TAboutUC* AboutUC = nullptr;
     TTrayIcon* TrayIcon1 = nullptr;
 };
