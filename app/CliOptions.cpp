@@ -62,6 +62,8 @@ const std::vector<TCliOption>& Options() {
          }},
         {"--all", TValueKind::None, "", "with --validate: check disabled categories and units too",
          [](TCliOptions& o, const std::string&) { o.ValidateAll = true; }},
+        {"--version", TValueKind::None, "", "show the version",
+         [](TCliOptions& o, const std::string&) { o.Version = true; }},
         {"--help", TValueKind::None, "", "show this help",
          [](TCliOptions& o, const std::string&) { o.Help = true; }},
     };

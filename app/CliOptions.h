@@ -10,6 +10,7 @@ namespace varnel::cli {
 
 struct TCliOptions {
     bool Help = false;
+    bool Version = false;
     std::filesystem::path DataFile; // empty: Varnel.unt in the program folder
     std::optional<int> Precision;
     bool List = false;

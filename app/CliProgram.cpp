@@ -7,6 +7,7 @@
 #include "common/FileLocations.h"
 #include "common/FormatValue.h"
 #include "common/Messages.h"
+#include "common/ProgramVersion.h"
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 
@@ -195,6 +196,10 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         return 1;
     if (options.Help) {
         out << Usage << OptionsHelp();
+        return 0;
+    }
+    if (options.Version) {
+        out << "varnel " << ProgramVersion << '\n';
         return 0;
     }
     if (options.Validate || options.ValidateAll)

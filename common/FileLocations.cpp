@@ -6,7 +6,6 @@
 #include <system_error>
 
 #ifndef _WIN32
-#include <pwd.h>
 #include <unistd.h>
 #endif
 
@@ -27,14 +26,10 @@ std::filesystem::path AbsoluteFromEnvironment(const char* variable) {
 }
 
 std::filesystem::path HomeFolder() {
-    std::filesystem::path home = AbsoluteFromEnvironment("HOME");
-#ifndef _WIN32
-    if (home.empty())
-        if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir && *entry->pw_dir)
-            home = entry->pw_dir;
+#ifdef _WIN32
+    std::filesystem::path home = AbsoluteFromEnvironment("USERPROFILE");
 #else
-    if (home.empty())
-        home = AbsoluteFromEnvironment("USERPROFILE");
+    std::filesystem::path home = AbsoluteFromEnvironment("HOME");
 #endif
     // Nowhere else to go: the writes then fail with a message naming the
     // program folder rather than scatter files into the current folder.

@@ -1,4 +1,5 @@
 #include "app/CliRun.h"
+#include "common/ProgramVersion.h"
 
 #include "support/TestSupport.h"
 
@@ -216,6 +217,10 @@ TEST(Cli, HelpNamesEveryOption) {
     EXPECT_EQ(result.Out.rfind("Usage:", 0), 0u);
     for (const char* option : {"--data FILE", "--prec N", "--list [CATEGORY]", "--help"})
         EXPECT_NE(result.Out.find(option), std::string::npos) << option;
+
+    result = RunProgram(VARNEL_CLI_PATH, {"--version"});
+    EXPECT_EQ(result.Out, "varnel " + std::string(ProgramVersion) + "\n");
+    EXPECT_EQ(result.Status, 0);
 }
 
 TEST(Cli, DefaultDataFileLiesBesideTheProgram) {

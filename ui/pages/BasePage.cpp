@@ -121,12 +121,10 @@ QWidget* TfmBase::CreateRightPanel() {
         Explanation("StaticText1", "  The left cell of selected row to be included as...", Panel1);
     ToolBar1 = new QToolBar(Panel1);
     ToolBar1->setObjectName("ToolBar1");
-    auto toolButton = [this](const char* name, const QString& caption, QStyle::StandardPixmap image,
-                             const QString& hint) {
+    auto toolButton = [this](const char* name, const QString& caption, const QString& hint) {
         auto* button = new QToolButton(ToolBar1);
         button->setObjectName(name);
         button->setText(caption);
-        button->setIcon(style()->standardIcon(image));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         SetHint(button, hint);
         ToolBar1->addWidget(button);
@@ -134,10 +132,9 @@ QWidget* TfmBase::CreateRightPanel() {
                 ShowingErrors([this, button] { tbNominClick(button); }));
         return button;
     };
-    tbNomin = toolButton("tbNomin", " Numerator", QStyle::SP_ArrowUp,
-                         "| Insert selected category units as numerator");
-    tbDenomin = toolButton("tbDenomin", " Denominator ", QStyle::SP_ArrowDown,
-                           "| Insert selected category units as denominator");
+    tbNomin = toolButton("tbNomin", " Numerator", "| Insert selected category units as numerator");
+    tbDenomin =
+        toolButton("tbDenomin", " Denominator ", "| Insert selected category units as denominator");
     StaticText2 = Explanation("StaticText2",
                               "  ... and right cell on the inverse side of the dimension", Panel1);
     sgAllBaseUnits = new TBasePageGrid("sgAllBaseUnits", {60, 20, 127}, false, Panel1);
@@ -349,6 +346,22 @@ bool TfmBase::eventFilter(QObject* watched, QEvent* event) {
             RunShowingErrors([&] { sgIncludedUnitsKeyUp(watched, key->key()); });
     }
     return TfmUnitModule::eventFilter(watched, event);
+}
+
+// The style's icons are looked up in the icon theme, which takes longer than
+// building the whole page: they come when the page is first shown.
+void TfmBase::showEvent(QShowEvent* event) {
+    if (!toolIconsSet_) {
+        toolIconsSet_ = true;
+        tbNomin->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+        tbDenomin->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+        // The width with captions is measured again, with the icons.
+        for (QToolButton* button : {tbNomin, tbDenomin})
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        toolBarWidthWithCaptions_ = 0;
+        FitToolBar();
+    }
+    TfmUnitModule::showEvent(event);
 }
 
 void TfmBase::resizeEvent(QResizeEvent* event) {

@@ -50,6 +50,7 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreatePanels();
@@ -79,6 +80,7 @@ private:
     QLabel* StaticText2 = nullptr;
     TBasePageGrid* sgAllBaseUnits = nullptr;
     int toolBarWidthWithCaptions_ = 0;
+    bool toolIconsSet_ = false;
 };
 
 } // namespace varnel

@@ -2,6 +2,7 @@
 
 #include "common/AbbrevList.h"
 #include "common/FileLocations.h"
+#include "common/ProgramVersion.h"
 #include "engine/GlobalParser.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/VarnelApplication.h"
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include <clocale>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -59,6 +61,11 @@ void QuitWithMainWindow(TfrmUnitsConvert& window) {
 }
 
 int RunConverter(int argc, char** argv) {
+    // Answered before any window system is needed.
+    if (HasSwitch(argc, argv, "--version")) {
+        std::printf("VarnelKalto %s\n", std::string(ProgramVersion).c_str());
+        return 0;
+    }
     TVarnelApplication app(argc, argv);
     FixNumberFormat();
     const std::string helperFailure = PrepareSharedHelpers();
@@ -71,6 +78,8 @@ int RunConverter(int argc, char** argv) {
 
     QApplication::setApplicationName("Varnel Units Converter");
     QApplication::setWindowIcon(ProgramIcon());
+    // Ties the window to its desktop entry and so to the installed icon.
+    QGuiApplication::setDesktopFileName("example.quillmere.Varnel");
     if (!helperFailure.empty())
         ShowErrorMessage(QString::fromStdString(helperFailure));
     TfrmUnitsConvert window;
@@ -82,7 +91,7 @@ int RunConverter(int argc, char** argv) {
     instance.Listen();
 
     if (HasSwitch(argc, argv, QuitWhenShownSwitch))
-        QObject::connect(&window, &TfrmUnitsConvert::FirstShown, &app, &QApplication::quit,
+        QObject::connect(&window, &TfrmUnitsConvert::FirstShown, &window, &QWidget::close,
                          Qt::QueuedConnection);
     window.show();
     return app.exec();
