@@ -388,6 +388,13 @@ private:
 };
 
 void AppendFactor(std::string& text, const std::string& symbol, int64_t magnitude) {
+    // After a degree, "." and a symbol such as e0 would read as one number
+    // (2.e0); a blank multiplies as well and ends the number.
+    const size_t caret = text.find_last_of('^');
+    const bool afterDegree = !text.empty() && text.back() == '.' && caret != std::string::npos &&
+                             text.find_first_not_of("0123456789", caret + 1) == text.size() - 1;
+    if (afterDegree && !symbol.empty() && (symbol[0] == 'e' || symbol[0] == 'E'))
+        text.back() = ' ';
     text += symbol;
     if (magnitude != 1) {
         text += '^';

@@ -30,10 +30,12 @@ TLogRow RowOfLine(std::string_view line) {
         const size_t tab = line.find(Separator, start);
         const std::string_view field =
             line.substr(start, tab == line.npos ? line.npos : tab - start);
+        // A reference to a TAB or line end reads as the blank it is written as.
+        const std::string cell = OneLineCell(DecodeLogText(field));
         if (column < row.size())
-            row[column++] = DecodeLogText(field);
+            row[column++] = cell;
         else // fields beyond the last column stay with it
-            row.back() += " " + DecodeLogText(field);
+            row.back() += " " + cell;
         if (tab == line.npos)
             break;
         start = tab + 1;

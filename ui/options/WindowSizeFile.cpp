@@ -12,8 +12,12 @@ std::filesystem::path WindowSizeFileName() {
 }
 
 TWindowSize ReadWindowSize() {
+    return ReadWindowSizeFrom(WindowSizeFileName());
+}
+
+TWindowSize ReadWindowSizeFrom(const std::filesystem::path& file) {
     TKeyValueLines lines;
-    lines.LoadFromFile(WindowSizeFileName());
+    lines.LoadFromFile(file);
     TWindowSize size;
     size.Width = lines.IntValue("Width", size.Width);
     size.Height = lines.IntValue("Height", size.Height);

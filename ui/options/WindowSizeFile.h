@@ -14,6 +14,7 @@ struct TWindowSize {
 std::filesystem::path WindowSizeFileName();
 // A missing file, key or non-integer value gives the default.
 TWindowSize ReadWindowSize();
+TWindowSize ReadWindowSizeFrom(const std::filesystem::path& file);
 void WriteWindowSize(const TWindowSize& size);
 
 } // namespace varnel

@@ -321,6 +321,11 @@ void LogPageTest::CharactersBeyondTheCodePageSurviveTheFile() {
     QCOMPARE(read[0][1], row[1]);
     QCOMPARE(read[0][3], std::string("3000 [\u03A9] \u00B5"));
     QVERIFY(read[1] == TLogRow{});
+
+    // Found by fuzzing: a reference to a TAB or line end read as one and was
+    // written back as a blank.
+    folder.WriteFile(LogName, "a&#9;b\t&#13;&#10;\t\t\r\n");
+    QVERIFY(ReadLogFile(folder / LogName).front() == (TLogRow{"a b", "  ", "", ""}));
 }
 
 void LogPageTest::SourceBackAndTargetBack_data() {
