@@ -31,6 +31,7 @@
 #include "units/Validation.h"
 #include "units/XmlDocument.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -39,6 +40,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -92,6 +94,7 @@ TfrmUnitsConvert::TfrmUnitsConvert(QWidget* parent) : QMainWindow(parent) {
 }
 
 TfrmUnitsConvert::~TfrmUnitsConvert() {
+    closing_ = true;
     qApp->removeEventFilter(this);
     delete AboutUC;
     fmIO->OnSourceChange = nullptr;
@@ -164,11 +167,11 @@ void TfrmUnitsConvert::CreatePages() {
     PageControl1->setDocumentMode(true);
 
     const std::array<std::pair<const char*, const char*>, PageCount> sheets = {{
-        {"tsSimple", "Simple"},
-        {"tsAllUnits", "All Units"},
-        {"tsBase", "Base"},
-        {"tsCompose", "Edit"},
-        {"tsLog", " Log"},
+        {"tsSimple", "&Simple"},
+        {"tsAllUnits", "&All Units"},
+        {"tsBase", "&Base"},
+        {"tsCompose", "&Edit"},
+        {"tsLog", " &Log"},
     }};
     for (size_t i = 0; i < sheets.size(); ++i) {
         auto* sheet = new QWidget;
@@ -237,10 +240,15 @@ void TfrmUnitsConvert::CreateButtonStrip() {
         SetHint(b, hint);
         return b;
     };
-    btnOptAlone = button("btnOptAlone", "Options...", "| Options and Units Data Editor");
-    btnCopy = button("btnCopy", "Copy", "| Copy conversion results into the clipboard");
-    btnHide = button("btnHide", "Hide", "| Hide units converter");
-    btnHelp1 = button("btnHelp1", "Help", "| Help for the active page");
+    btnOptAlone = button("btnOptAlone", "&Options...", "| Options and Units Data Editor");
+    btnClear = button("btnClear", "Clear", "| Clear the units, keep the value (Esc)");
+    btnCopy = button("btnCopy", "&Copy", "| Copy conversion results into the clipboard");
+    btnHide = button("btnHide", "H&ide", "| Hide units converter");
+    btnHelp1 = button("btnHelp1", "&Help", "| Help for the active page");
+    connect(btnClear, &QPushButton::clicked, this, ShowingErrors([this] {
+                fmIO->ClearUnits();
+                fmIO->InputLine()->setFocus();
+            }));
     connect(btnOptAlone, &QPushButton::clicked, this,
             ShowingErrors([this] { btnOptAloneClick(); }));
     connect(btnCopy, &QPushButton::clicked, this, ShowingErrors([this] { btnCopyClick(); }));
@@ -251,6 +259,7 @@ void TfrmUnitsConvert::CreateButtonStrip() {
     layout->setContentsMargins(6, 4, 6, 4);
     layout->addWidget(imgAbout2);
     layout->addWidget(btnOptAlone);
+    layout->addWidget(btnClear);
     layout->addStretch();
     layout->addWidget(btnCopy);
     layout->addWidget(btnHide);
@@ -304,6 +313,8 @@ void TfrmUnitsConvert::SetupConverter() {
     PageControl1Change(nullptr);
     ApplyMode();
     pnlApplication->show();
+    connect(fmSimple, &TfmSimple::RowsRebuilt, this, [this] { UpdateTabOrder(); });
+    UpdateTabOrder();
     fmIO->InputLine()->setFocus();
     try {
         ValidateOnRequest(QCoreApplication::arguments());
@@ -416,6 +427,7 @@ void TfrmUnitsConvert::ApplyMode() {
         LayOutMultiTab();
     else
         LayOutIntegrated();
+    UpdateTabOrder();
 }
 
 // The value line, the Simple page and the Log page move between the layouts;
@@ -445,6 +457,54 @@ void TfrmUnitsConvert::LayOutIntegrated() {
     // The Base page is not on screen: a click on the sign cell is not its.
     fmIO->OnMarkClick = nullptr;
     fmIntegConv->SetupView();
+}
+
+// Tab leaves a grid rather than walking its cells (the value line's grid
+// would keep it for ever), and a scrolled panel is no stop of its own.
+void TfrmUnitsConvert::UpdateTabOrder() {
+    for (QAbstractItemView* view : findChildren<QAbstractItemView*>())
+        view->setTabKeyNavigation(false);
+    for (QScrollArea* area : findChildren<QScrollArea*>())
+        area->setFocusPolicy(Qt::NoFocus);
+}
+
+// Keys take the path the eye does: the value line, the rows below it, the
+// page's own controls or the categories, the tabs, the buttons at the bottom.
+// Rows come and go, so the path is worked out at each key.
+QList<QWidget*> TfrmUnitsConvert::TabChain() const {
+    QList<QWidget*> chain{fmIO->InputLine()};
+    auto add = [this, &chain](QWidget* part) {
+        if (!part)
+            return;
+        for (QWidget* widget : part->findChildren<QWidget*>())
+            if ((widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy() &&
+                widget->window() == this && widget->isVisible() && widget->isEnabled() &&
+                !chain.contains(widget))
+                chain.append(widget);
+    };
+    add(fmSimple);
+    add(fmIntegConv);
+    for (TfmUnitModule* page : pages_)
+        add(page);
+    add(PageControl1);
+    add(pnlApplication);
+    return chain;
+}
+
+bool TfrmUnitsConvert::focusNextPrevChild(bool next) {
+    if (closing_)
+        return QMainWindow::focusNextPrevChild(next);
+    const QList<QWidget*> chain = TabChain();
+    QWidget* focus = focusWidget();
+    qsizetype at = -1;
+    for (QWidget* widget = focus; widget && at < 0; widget = widget->parentWidget())
+        at = chain.indexOf(widget);
+    if (chain.isEmpty() || at < 0)
+        return QMainWindow::focusNextPrevChild(next);
+    const qsizetype count = chain.size();
+    QWidget* target = chain[(at + (next ? 1 : count - 1)) % count];
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void TfrmUnitsConvert::SetActivePage(int index) {
@@ -519,6 +579,7 @@ void TfrmUnitsConvert::btnCopyClick() {
     const QString text =
         GetOptions().CopyBoth ? fmIO->GetSource() + " = " + fmIO->GetTarget() : fmIO->GetTarget();
     QGuiApplication::clipboard()->setText(text);
+    ShowStatusHint("Copied: " + text);
 }
 
 void TfrmUnitsConvert::btnHideClick() {
@@ -635,6 +696,7 @@ void TfrmUnitsConvert::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shown_) {
         shown_ = true;
+        FitToScreen();
         emit FirstShown();
     }
 }
@@ -668,8 +730,19 @@ void TfrmUnitsConvert::RestoreWindowSize() {
         ShowErrorMessage(Text(error.what())); // the default size then
     }
     resize(size.Width, size.Height);
-    if (QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    FitToScreen();
+}
+
+// A size saved on a larger screen keeps every button on this one; the frame
+// around the window needs its share too, known once it is shown.
+void TfrmUnitsConvert::FitToScreen() {
+    QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(size().boundedTo(room.size() - frame).expandedTo(minimumSize()));
+    move(room.center() - frameGeometry().center() + pos());
 }
 
 } // namespace varnel

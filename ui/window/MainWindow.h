@@ -92,6 +92,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void FormCreate();
@@ -103,6 +104,8 @@ private:
     void LoadEngines(const std::string& text);
     std::string LoadUnitsAtStart(const std::string& path);
     void SetActivePage(int index);
+    void UpdateTabOrder();
+    QList<QWidget*> TabChain() const;
     void LayOutMultiTab();
     void LayOutIntegrated();
     void ShowStatusHint(const QString& longHint);
@@ -110,12 +113,14 @@ private:
     bool FormKeyUp(int key);
     void FormClose();
     void RestoreWindowSize();
+    void FitToScreen();
 
     std::unique_ptr<TConvert> iCnv;
     std::unique_ptr<TConvert> oCnv;
     std::string loadedText_;
     bool unitsLoaded_ = false;
     bool shown_ = false;
+    bool closing_ = false;
     int activePage_ = 0;
 
     TfmIO* fmIO = nullptr;
@@ -131,6 +136,7 @@ private:
     QWidget* pnlApplication = nullptr;
     TClickLabel* imgAbout2 = nullptr;
     QPushButton* btnOptAlone = nullptr;
+    QPushButton* btnClear = nullptr;
     QPushButton* btnCopy = nullptr;
     QPushButton* btnHide = nullptr;
     QPushButton* btnHelp1 = nullptr;

@@ -8,8 +8,11 @@
 #include "ui/valueline/FrameIO.h"
 #include "uisupport/GuiTestSupport.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
 
@@ -100,6 +103,10 @@ private slots:
     void BadInputSaysWhyAndShowsNoResult();
     void TypedTargetAndExpressionsConvert_data();
     void TypedTargetAndExpressionsConvert();
+    void TabReachesRowsTreeAndButtons_data();
+    void TabReachesRowsTreeAndButtons();
+    void SavedSizeLargerThanTheScreenIsFitted();
+    void ClearStartsANewQuantity();
 };
 
 void DrivableWindowTest::BadInputSaysWhyAndShowsNoResult_data() {
@@ -168,6 +175,63 @@ void DrivableWindowTest::TypedTargetAndExpressionsConvert() {
     QCOMPARE(w.IO()->GetTarget(), target);
     QCOMPARE(w.Problem(), problem);
     QCOMPARE(w.messages.Texts(), QStringList());
+}
+
+void DrivableWindowTest::TabReachesRowsTreeAndButtons_data() {
+    QTest::addColumn<bool>("multiTab");
+    QTest::newRow("integrated view") << false;
+    QTest::newRow("multi-tab view") << true;
+}
+
+void DrivableWindowTest::TabReachesRowsTreeAndButtons() {
+    QFETCH(bool, multiTab);
+    TWindow w(multiTab);
+    if (multiTab)
+        w.window->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(0);
+    else
+        w.DoubleClick("Length [m]");
+    w.IO()->SetSource("36 [km/h]");
+    QTRY_VERIFY(!w.Rows().isEmpty() &&
+                w.Rows().first()->findChild<QComboBox*>("cbOutUnit")->isVisible());
+    w.Input()->setFocus();
+    QTRY_VERIFY(w.Input()->hasFocus());
+
+    QList<QWidget*> reached;
+    for (int key = 0; key < 60 && !reached.contains(w.Input()); ++key) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget();
+    }
+
+    QVERIFY(reached.contains(w.Rows().first()->findChild<QComboBox*>("cbOutUnit")));
+    QVERIFY(reached.contains(w.window->findChild<QWidget*>("btnCopy")));
+    if (!multiTab)
+        QVERIFY(reached.contains(w.Tree()));
+    QVERIFY2(reached.last() == w.Input(), "the chain comes back to the value line");
+    for (QWidget* widget : reached)
+        QVERIFY2(widget->isVisible(), qPrintable(widget->objectName()));
+}
+
+void DrivableWindowTest::SavedSizeLargerThanTheScreenIsFitted() {
+    TWindow w(false, [](TProgramFolder& folder) {
+        folder.WriteFile("VarnelKalto.ext", "Width=9000\r\nHeight=7000\r\n");
+    });
+    const QRect room = w.window->screen()->availableGeometry();
+    QVERIFY(w.window->frameGeometry().width() <= room.width());
+    QVERIFY(w.window->frameGeometry().height() <= room.height());
+    QVERIFY(room.contains(w.window->findChild<QWidget*>("btnHelp1")->mapToGlobal(QPoint(0, 0))));
+}
+
+void DrivableWindowTest::ClearStartsANewQuantity() {
+    TWindow w;
+    w.Type("2");
+    w.DoubleClick("Length [m]");
+    QCOMPARE(w.IO()->GetSource(), QString("2 [m]"));
+
+    QTest::keyClick(w.Input(), Qt::Key_Escape);
+    w.DoubleClick("Time [s]");
+
+    QCOMPARE(w.IO()->GetSource(), QString("2 [s]"));
+    QCOMPARE(w.Rows().size(), 1);
 }
 
 VARNEL_GUI_TEST_MAIN(DrivableWindowTest)

@@ -156,7 +156,7 @@ void MainWindowTest::StartUpLoadsBothEnginesAndOpensTheEditPage() {
     QCOMPARE(w.Tabs()->tabPosition(), QTabWidget::South);
     QStringList tabs;
     for (int i = 0; i < w.Tabs()->count(); ++i)
-        tabs << w.Tabs()->tabText(i);
+        tabs << w.Tabs()->tabText(i).remove('&');
     QCOMPARE(tabs, (QStringList{"Simple", "All Units", "Base", "Edit", " Log"}));
     QCOMPARE(w.window->findChild<QWidget*>("fmCompose1")->parentWidget()->objectName(),
              QString("tsCompose"));
