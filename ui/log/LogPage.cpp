@@ -3,6 +3,7 @@
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
 #include "ui/common/MessageBoxes.h"
+#include "ui/common/ThemeColours.h"
 #include "ui/log/LogFile.h"
 #include "ui/log/LogGridDelegate.h"
 #include "ui/valueline/FrameIO.h"
@@ -298,7 +299,7 @@ void TfmUnitLog::SetCell(int row, int column, const QString& text) {
     QTableWidgetItem* item = sgLog->item(row, column);
     if (!item) {
         item = new QTableWidgetItem;
-        item->setBackground(ColumnColour(column));
+        ColourCell(item, column);
         sgLog->setItem(row, column, item);
     }
     item->setText(text);
@@ -309,6 +310,14 @@ bool TfmUnitLog::RowHoldsText(int row) const {
         if (!Cell(row, column).isEmpty())
             return true;
     return false;
+}
+
+// The pale columns of a light window; on a dark one tinted dark, with the
+// palette's text made readable on them.
+void TfmUnitLog::ColourCell(QTableWidgetItem* item, int column) const {
+    const QColor background = TintedBackground(palette(), ColumnColour(column));
+    item->setBackground(background);
+    item->setForeground(ThemedText(palette(), palette().color(QPalette::Text), background));
 }
 
 int TfmUnitLog::SelectedRow() const {
@@ -328,7 +337,7 @@ void TfmUnitLog::SetColumnColours() {
     for (int row = 0; row < sgLog->rowCount(); ++row)
         for (int column = 0; column < LogColumnCount; ++column) {
             if (QTableWidgetItem* item = sgLog->item(row, column))
-                item->setBackground(ColumnColour(column));
+                ColourCell(item, column);
             else
                 SetCell(row, column, QString());
         }

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QTableWidget;
+class QTableWidgetItem;
 class QToolButton;
 
 namespace varnel {
@@ -50,6 +51,7 @@ private:
     void SetCell(int row, int column, const QString& text);
     bool RowHoldsText(int row) const;
     int SelectedRow() const;
+    void ColourCell(QTableWidgetItem* item, int column) const;
     int WidestText(int column) const;
     int SourceShare(int room) const;
     void SetColumnColours();

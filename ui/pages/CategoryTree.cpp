@@ -2,6 +2,7 @@
 
 #include "common/TextUtil.h"
 #include "ui/common/StdText.h"
+#include "ui/common/ThemeColours.h"
 #include "units/UnitsDataOps.h"
 
 #include <QHeaderView>
@@ -84,7 +85,7 @@ QTreeWidgetItem* TCategoryTree::AddCategory(QTreeWidgetItem* domainNode,
     node->setData(0, ImageIndexRole, image);
     if (image >= 0) {
         node->setIcon(0, CategoryImage(image));
-        node->setForeground(0, CategoryColours[static_cast<size_t>(image)]);
+        node->setForeground(0, ThemedText(palette(), CategoryColours[static_cast<size_t>(image)]));
     }
     return node;
 }

@@ -4,6 +4,7 @@
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
 #include "ui/common/StdText.h"
+#include "ui/common/ThemeColours.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -99,7 +100,8 @@ void TfmSimpleOne::CreateControls() {
     bold.setBold(true);
     lbDegree->setFont(bold);
     QPalette degreeColours = lbDegree->palette();
-    degreeColours.setColor(QPalette::WindowText, DegreeColour);
+    degreeColours.setColor(QPalette::WindowText, ThemedText(degreeColours, DegreeColour,
+                                                            degreeColours.color(QPalette::Window)));
     lbDegree->setPalette(degreeColours);
     lbX = new QLabel("x", pnlDegree);
     lbX->setObjectName("lbX");

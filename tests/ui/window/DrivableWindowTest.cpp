@@ -1,11 +1,13 @@
 #include "ui/window/MainWindow.h"
 
 #include "ui/common/HelpViewer.h"
+#include "ui/common/ThemeColours.h"
 #include "ui/integrated/IntegConv.h"
 #include "ui/log/LogPage.h"
 #include "ui/pages/SimpleOne.h"
 #include "ui/pages/SimplePage.h"
 #include "ui/valueline/FrameIO.h"
+#include "ui/valueline/SingleRichEdit.h"
 #include "uisupport/GuiTestSupport.h"
 
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <functional>
 #include <memory>
@@ -80,6 +83,7 @@ struct TWindow {
         QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(Tree()->viewport(), Qt::LeftButton, {}, centre);
     }
+    TfmUnitLog* Log() const { return window->findChild<TfmUnitLog*>("fmUnitLog"); }
     int LogRows() const {
         auto* grid = window->findChild<QTableWidget*>("sgLog");
         int rows = 0;
@@ -107,6 +111,7 @@ private slots:
     void TabReachesRowsTreeAndButtons();
     void SavedSizeLargerThanTheScreenIsFitted();
     void ClearStartsANewQuantity();
+    void DarkPaletteKeepsTextReadable();
 };
 
 void DrivableWindowTest::BadInputSaysWhyAndShowsNoResult_data() {
@@ -232,6 +237,46 @@ void DrivableWindowTest::ClearStartsANewQuantity() {
 
     QCOMPARE(w.IO()->GetSource(), QString("2 [s]"));
     QCOMPARE(w.Rows().size(), 1);
+}
+
+void DrivableWindowTest::DarkPaletteKeepsTextReadable() {
+    const QPalette light = QApplication::palette();
+    QPalette dark;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(45, 45, 45)},
+                                {QPalette::Base, QColor(30, 30, 30)},
+                                {QPalette::Button, QColor(53, 53, 53)},
+                                {QPalette::Text, QColor(230, 230, 230)},
+                                {QPalette::WindowText, QColor(230, 230, 230)},
+                                {QPalette::ButtonText, QColor(230, 230, 230)},
+                                {QPalette::ToolTipBase, QColor(60, 60, 40)}})
+        dark.setColor(role, colour);
+    QApplication::setPalette(dark);
+    {
+        TWindow w;
+        w.Enter("36 [km/h]");
+        w.Log()->Refresh();
+        auto* line = static_cast<TSingleRichEdit*>(w.Input());
+        QVERIFY(ContrastRatio(line->ColorAt(0), line->Background()) >= 4.5);
+        QTest::keyClick(w.Input(), Qt::Key_Return);
+        QVERIFY(w.IO()->EditMode());
+        QVERIFY(ContrastRatio(line->ColorAt(0), line->Background()) >= 4.5);
+        auto* grid = w.IO()->findChild<QTableWidget*>("sgIO");
+        QTableWidgetItem* sign = grid->item(1, 2);
+        QVERIFY(ContrastRatio(sign->foreground().color(), sign->background().color()) >= 4.5);
+        for (QTreeWidgetItemIterator it(w.Tree()); *it; ++it) {
+            const QColor text = (*it)->foreground(0).style() == Qt::NoBrush
+                                    ? w.Tree()->palette().color(QPalette::Text)
+                                    : (*it)->foreground(0).color();
+            QVERIFY2(ContrastRatio(text, w.Tree()->palette().color(QPalette::Base)) >= 4.5,
+                     qPrintable((*it)->text(0)));
+        }
+        auto* log = w.window->findChild<QTableWidget*>("sgLog");
+        for (int column = 0; column < log->columnCount(); ++column) {
+            const QTableWidgetItem* cell = log->item(0, column);
+            QVERIFY(ContrastRatio(cell->foreground().color(), cell->background().color()) >= 4.5);
+        }
+    }
+    QApplication::setPalette(light);
 }
 
 VARNEL_GUI_TEST_MAIN(DrivableWindowTest)
