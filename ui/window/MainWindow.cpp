@@ -361,7 +361,7 @@ void TfrmUnitsConvert::LoadEngines(const std::string& text) {
 }
 
 void TfrmUnitsConvert::FillUnitSymbols() {
-    SetUnitSymbols(iCnv->AllUnits().SymbolList({ukCore, ukFactor, ukRule}, false));
+    SetUnitSymbols(iCnv->AllUnits().InputSymbols({ukCore, ukFactor, ukRule}));
 }
 
 void TfrmUnitsConvert::ValidateOnRequest(const QStringList& arguments) {
