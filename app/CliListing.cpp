@@ -2,6 +2,7 @@
 
 #include "app/CliConverter.h"
 #include "common/FormatValue.h"
+#include "units/UnitSearch.h"
 
 namespace varnel::cli {
 
@@ -66,6 +67,23 @@ void ListCategory(const TCats& units, std::string_view name, std::ostream& out) 
     out << CategoryHeading(*cat) << '\n';
     for (const TUnit* unit : cat->Units())
         out << "  " << unit->NameAndSymbol() << "  " << HowItConverts(*unit, *cat) << '\n';
+}
+
+void ListMatchingUnits(const TCats& units, std::string_view word, std::ostream& out) {
+    const std::vector<TUnitMatch> matches = SearchUnits(units, word);
+    if (matches.empty())
+        throw ECliError("No unit matches " + std::string(word) + ".");
+    for (const TUnitMatch& match : matches) {
+        const TCat& cat = *units.Cats(match.CatIndex);
+        const TUnit& unit = *cat.Units()[match.UnitIndex];
+        out << unit.NameAndSymbol() << "  (" << cat.Name() << ")";
+        std::string separator = "; not to be taken for ";
+        for (const TUnit* variant : VariantsOf(units, unit)) {
+            out << separator << variant->NameAndSymbol();
+            separator = ", ";
+        }
+        out << '\n';
+    }
 }
 
 } // namespace varnel::cli

@@ -14,4 +14,8 @@ void ListAllUnits(const TCats& units, std::ostream& out);
 // when no category has that name.
 void ListCategory(const TCats& units, std::string_view name, std::ostream& out);
 
+// The units that match a search word, each with its category; raises
+// ECliError when none does.
+void ListMatchingUnits(const TCats& units, std::string_view word, std::ostream& out);
+
 } // namespace varnel::cli

@@ -51,6 +51,9 @@ const std::vector<TCliOption>& Options() {
              o.List = true;
              o.ListCategory = v;
          }},
+        {"--search", TValueKind::Required, "WORD",
+         "list the units whose name, symbol or keyword holds WORD (any case, any accents)",
+         [](TCliOptions& o, const std::string& v) { o.Search = v; }},
         {"--validate", TValueKind::Optional, "FILE",
          "check a units data file (default: the units data file) and list its problems",
          [](TCliOptions& o, const std::string& v) {

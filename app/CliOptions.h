@@ -15,6 +15,7 @@ struct TCliOptions {
     std::optional<int> Precision;
     bool List = false;
     std::string ListCategory; // empty: every domain and category
+    std::optional<std::string> Search;
     bool Validate = false;
     std::filesystem::path ValidateFile;  // empty: the units data file
     bool ValidateAll = false;            // disabled categories and units too

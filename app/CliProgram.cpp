@@ -24,6 +24,7 @@ const char* const Usage =
     "  varnel [OPTIONS] QUANTITY TARGET   convert, for example: varnel '36 [km/h]' '[m/s]'\n"
     "  varnel [OPTIONS] < FILE            convert one \"QUANTITY -> TARGET\" per line\n"
     "  varnel --list [CATEGORY]           show the units\n"
+    "  varnel --search WORD               find units by name, symbol or keyword\n"
     "  varnel --validate [FILE] [--all]   list the problems of a units data file\n"
     "\n"
     "The target names one unit per unit of the quantity, in any order; a quantity of\n"
@@ -208,7 +209,11 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     if (!Attempt(err, "", [&] { converter = LoadConverter(DataFileOf(options), err); }))
         return 1;
     int status = 0;
-    if (options.List) {
+    if (options.Search) {
+        const bool found =
+            Attempt(err, "", [&] { ListMatchingUnits(converter->Units(), *options.Search, out); });
+        status = found ? 0 : 1;
+    } else if (options.List) {
         const TCats& units = converter->Units();
         const bool listed = Attempt(err, "", [&] {
             if (options.ListCategory.empty())

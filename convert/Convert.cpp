@@ -142,6 +142,9 @@ bool TConvert::AddKnownUnit(const TUnitRec& unit, int catIndex, int unitIndex,
     if (IsDuplicate(cat, catIndex, supplemental, messages))
         return false;
     if (kind == ckComp) {
+        const TUnit* named = cat.Units()[unitIndex];
+        if (named != nullptr && named->Symbol() != unit.Symbol)
+            return AddUnitsOfAlias(named->Symbol(), unit.Degree, messages);
         dims_.push_back(std::make_unique<TDim>(this, std::string(), 0));
         return true;
     }
@@ -163,6 +166,20 @@ bool TConvert::AddKnownUnit(const TUnitRec& unit, int catIndex, int unitIndex,
         dim->SetExponent(unit.Degree);
     }
     dims_.push_back(std::move(dim));
+    return true;
+}
+
+// mph stands for mi/h: typed as an alias, a compound unit is the units its
+// symbol names, so that it converts factor by factor like the symbol itself.
+bool TConvert::AddUnitsOfAlias(const std::string& symbol, int32_t degree, TMessages& messages) {
+    TUnitEntries entries;
+    if (!ParseUnits(symbol, entries, messages))
+        return false;
+    for (TUnitRec& entry : entries) {
+        entry.Degree *= degree;
+        if (!AddUnit(entry, messages))
+            return false;
+    }
     return true;
 }
 

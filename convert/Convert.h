@@ -73,6 +73,7 @@ private:
     bool IsDuplicate(const TCat& cat, int catIndex, bool supplemental, TMessages& messages) const;
     int IndexOfCatObject(const TCat* cat) const;
     bool AddKnownUnit(const TUnitRec& unit, int catIndex, int unitIndex, TMessages& messages);
+    bool AddUnitsOfAlias(const std::string& symbol, int32_t degree, TMessages& messages);
     double ValueInCore(const TUnit& unit, double value) const;
     double ValueFromCore(const TUnit& unit, double value) const;
 

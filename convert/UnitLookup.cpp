@@ -52,6 +52,13 @@ void TUnitLookup::Build(const TCats& cats) {
             units_.try_emplace(units[j]->Symbol(), i, j);
         cats_.push_back({cats.Cats(i)->Kind(), cats.Cats(i)->HasRuleUnits()});
     }
+    // An alias never hides a symbol, and the first unit to claim one keeps it.
+    for (int i = 0; i < cats.CatCount(); ++i) {
+        const TUnitList& units = cats.Cats(i)->Units();
+        for (int j = 0; j < units.Count(); ++j)
+            for (const std::string& alias : SplitCommaText(units[j]->Node().Alias()))
+                units_.try_emplace(alias, i, j);
+    }
     built_ = true;
 }
 

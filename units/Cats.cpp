@@ -84,6 +84,22 @@ bool TCats::FindUnit(std::string_view symbol, int& catIndex, int& unitIndex) con
             return true;
         }
     }
+    return FindAlias(Trim(symbol), catIndex, unitIndex);
+}
+
+bool TCats::FindAlias(const std::string& alias, int& catIndex, int& unitIndex) const {
+    for (int i = 0; i < CatCount(); ++i) {
+        const TUnitList& units = Cats(i)->Units();
+        for (int j = 0; j < units.Count(); ++j) {
+            for (const std::string& word : SplitCommaText(units[j]->Node().Alias())) {
+                if (word == alias) {
+                    catIndex = i;
+                    unitIndex = j;
+                    return true;
+                }
+            }
+        }
+    }
     catIndex = -1;
     unitIndex = -1;
     return false;

@@ -49,6 +49,8 @@ public:
     int IndexOfCat(std::string_view name) const;
     // The first category holding a unit of that symbol (IndexOfSymbol), or
     // false with both indices -1.
+    // An alias (what users type for a unit, l for L) counts when no symbol
+    // matches.
     bool FindUnit(std::string_view symbol, int& catIndex, int& unitIndex) const;
 
     const TUnitList& AllUnits() const { return model_->AllUnits; }
@@ -60,6 +62,7 @@ public:
     const TMessages& LoadMessages() const { return loadMessages_; }
 
 private:
+    bool FindAlias(const std::string& alias, int& catIndex, int& unitIndex) const;
     void LoadCategories();
     void LinkSupplementalCategories();
     void LinkSupplementalCategory(TCat& cat);

@@ -45,4 +45,12 @@ std::vector<std::string> TUnitList::SymbolList(TUnitKinds kinds, bool withNames)
     return lines;
 }
 
+std::vector<std::string> TUnitList::InputSymbols(TUnitKinds kinds) const {
+    std::vector<std::string> symbols = SymbolList(kinds, false);
+    for (TUnit* unit : SelectByKind(kinds))
+        for (std::string& alias : SplitCommaText(unit->Node().Alias()))
+            symbols.push_back(std::move(alias));
+    return symbols;
+}
+
 } // namespace varnel

@@ -31,6 +31,8 @@ public:
     TUnitArray SelectByKind(TUnitKinds kinds) const;
     // One line per selected unit: NameAndSymbol when withNames, else Symbol.
     std::vector<std::string> SymbolList(TUnitKinds kinds, bool withNames) const;
+    // What users may type for the selected units: the symbols, then the aliases.
+    std::vector<std::string> InputSymbols(TUnitKinds kinds) const;
 
 private:
     TUnitArray items_;

@@ -29,7 +29,9 @@ const char* const TooManyTokens = "Input string has too many tokens.";
 
 constexpr std::string_view BaseUnitSymbols[7] = {"m", "kg", "s", "A", "K", "mol", "cd"};
 
-constexpr std::u32string_view ParserLetters = U"\u00B0\u00C5";
+// The degree sign and Å, and the micro sign, Greek mu, Omega and the ohm
+// sign that aliases such as µm and Ω are typed with.
+constexpr std::u32string_view ParserLetters = U"\u00B0\u00C5\u00B5\u03BC\u03A9\u2126";
 
 // Letters beyond ASCII that count as word characters; the notation parser
 // sets them while it tokenizes, so that °C and Å are symbols there only.

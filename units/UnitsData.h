@@ -135,6 +135,10 @@ public:
     void SetRuleFrom(std::string_view v) const { SetAttribute("rule_from", v); }
     std::string RuleTo() const { return Attribute("rule_to"); }
     void SetRuleTo(std::string_view v) const { SetAttribute("rule_to", v); }
+    // Comma text: other symbols users type for this unit (l for L, °C for
+    // degC). Input only; the unit is always written with its symbol.
+    std::string Alias() const { return Attribute("alias"); }
+    void SetAlias(std::string_view v) const { SetAttribute("alias", v); }
     // The element's own text content.
     std::string Text() const;
     void SetText(std::string_view v) const;

@@ -29,6 +29,8 @@ void CopyUnitNode(const TXMLUnitType& source, const TXMLUnitType& target) {
     target.SetInBaseUnits(source.InBaseUnits());
     target.SetRuleFrom(source.RuleFrom());
     target.SetRuleTo(source.RuleTo());
+    if (!source.Alias().empty() || !target.Alias().empty())
+        target.SetAlias(source.Alias());
     target.SetText(source.Text());
 }
 

@@ -123,6 +123,8 @@ public:
                  AttributeValue(type) + "\" enabled=\"" + std::to_string(unit.Enabled()) +
                  "\" symbol=\"" + AttributeValue(unit.Symbol()) + "\" kw=\"" +
                  AttributeValue(unit.Kw()) + "\" ";
+        if (const std::string alias = unit.Alias(); !alias.empty())
+            text_ += "alias=\"" + AttributeValue(alias) + "\" ";
         if (SameText(type, UnitTypes[0]) && rootCategory) {
             ConversionLine("in_base_units=\"" + AttributeValue(unit.InBaseUnits()) + "\" ");
         } else if (SameText(type, UnitTypes[1])) {

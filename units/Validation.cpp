@@ -216,7 +216,32 @@ private:
         if (SymbolBreaksTheNotation(unit.Symbol()))
             Add("Unit symbol holds a bracket or an arrow", unit);
         Partners().ReportDuplicates(unit, [&](const char* message) { Add(message, unit); });
+        CheckAliases(unit);
         CheckConversion(category, unit, temporary);
+    }
+
+    // An alias that is some unit's symbol, or another unit's alias, would
+    // quietly stand for the wrong unit.
+    void CheckAliases(const TXMLUnitType& unit) {
+        for (const std::string& alias : SplitCommaText(unit.Alias())) {
+            if (FindAny(alias))
+                Add("Alias is the symbol of a unit -> " + alias, unit);
+            if (AliasCount(alias) > 1)
+                Add("Duplicated aliases -> " + alias, unit);
+        }
+    }
+
+    size_t AliasCount(const std::string& alias) {
+        if (!aliasesRead_) {
+            for (const TXMLCategoryType& cat : cats_)
+                for (const TXMLUnitType& unit : cat.Units())
+                    if (!Skipped(unit))
+                        for (const std::string& word : SplitCommaText(unit.Alias()))
+                            ++aliasCounts_[word];
+            aliasesRead_ = true;
+        }
+        auto found = aliasCounts_.find(alias);
+        return found == aliasCounts_.end() ? 0 : found->second;
     }
 
     void CheckKeywords(const TXMLUnitType& unit) {
@@ -295,6 +320,8 @@ private:
     std::vector<TXMLCategoryType> cats_;
     std::unordered_map<std::string, int> catNames_; // upper-case name: count in cats_
     std::unique_ptr<TUnitPartners> partners_;
+    std::unordered_map<std::string, size_t> aliasCounts_;
+    bool aliasesRead_ = false;
 };
 
 } // namespace

@@ -37,6 +37,11 @@ temperature.rule("degree Newton", "degN", "(#-273.15)*0.33", "#/0.33+273.15", "h
 temperature.rule("degree Romer", "degRo", "(#-273.15)*0.525+7.5", "(#-7.5)/0.525+273.15",
                  "historical", "21/40 (T/K - 273.15) + 7.5; water freezes at 7.5 degRo",
                  exact_to=lambda x: (x - 7.5) / 0.525 + 273.15)
+temperature.rule("gas mark", "GasMark", "((#*1.8-459.67)-250)/25", "(250+25*#+459.67)/1.8",
+                 "regional,cooking",
+                 "British oven setting: degF = 250 + 25 x mark, for marks 1 to 10 "
+                 "(gas mark 4 = 350 degF = 176.67 degC)",
+                 exact_to=lambda x: (250 + 25 * x + 459.67) / 1.8)
 temperature.unit("Planck temperature", "T_P", D("1.416784E32"), "natural,scientific",
                  "1.416784E+32 K (CODATA 2018)")
 

@@ -1,6 +1,7 @@
 """Mechanics: mass, force, pressure, energy, power and their compounds."""
 
 from core import (ATM, BTU_IT, C_LIGHT, CAL_IT, CAL_TH, D, Domain, E_CHARGE, FT, Fr, G_N,
+                  format_number,
                   GR, HOUR, IN, LB, LBF, OZ)
 
 domain = Domain("Mechanics", "Mech")
@@ -28,6 +29,12 @@ mass.unit("point (carat)", "pt_ct", Fr(1, 500000), "metric,trade", "1/100 ct = 2
 mass.unit("dalton", "Da", D("1.66053906660E-27"), "atomic,SI",
           "1/12 of the mass of a carbon 12 atom, 1.66053906660E-27 kg (CODATA 2018)")
 mass.unit("kilodalton", "kDa", D("1.66053906660E-24"), "atomic", "1000 Da")
+for _prefix, _power in (("", 1), ("M", 10 ** 6), ("G", 10 ** 9)):
+    mass.unit("%selectronvolt per c squared" % {"": "", "M": "mega", "G": "giga"}[_prefix],
+              _prefix + "eV_c2", _power * E_CHARGE / C_LIGHT ** 2, "atomic,scientific",
+              "%s eV/c^2: mass-energy equivalent, %s kg from the exact e and c of the SI "
+              "(SI Brochure 9th ed.)" % ("1" if _power == 1 else format_number(_power),
+                                         format_number(_power * E_CHARGE / C_LIGHT ** 2)))
 mass.unit("megadalton", "MDa", D("1.66053906660E-21"), "atomic", "1E+06 Da")
 mass.unit("unified atomic mass unit", "u", D("1.66053906660E-27"), "atomic,SI",
           "the dalton, 1.66053906660E-27 kg (CODATA 2018)")
@@ -45,8 +52,8 @@ mass.unit("Earth mass", "M_earth", D("5.97217E24"), "astronomical",
           "about 5.97217E+24 kg: nominal GM (IAU 2015) over G (CODATA 2018)")
 mass.unit("Jupiter mass", "M_jup", D("1.89812E27"), "astronomical",
           "about 1.89812E+27 kg: nominal GM (IAU 2015) over G (CODATA 2018)")
-mass.unit("pound", "lb", LB, "imperial,US", "avoirdupois pound, exactly 0.45359237 kg (1959)")
-mass.unit("ounce", "oz", OZ, "imperial,US,cooking",
+mass.unit("pound (avoirdupois)", "lb", LB, "imperial,US", "avoirdupois pound, exactly 0.45359237 kg (1959)")
+mass.unit("ounce (avoirdupois)", "oz", OZ, "imperial,US,cooking",
           "avoirdupois ounce, 1/16 lb = 28.349523125 g")
 mass.unit("dram (avoirdupois)", "dr", OZ / 16, "imperial,US", "1/16 oz = 1.7718451953125 g")
 mass.unit("grain", "gr", GR, "imperial,US,medical", "1/7000 lb, exactly 64.79891 mg")
@@ -60,9 +67,9 @@ mass.unit("kip (kilopound)", "klb", 1000 * LB, "US,engineering", "1000 lb")
 mass.unit("slug", "slug", SLUG, "imperial,US,engineering",
           "1 lbf.s^2/ft = 14.593902937206365 kg")
 mass.unit("slinch", "slinch", LBF / IN, "US,engineering", "1 lbf.s^2/in = 12 slug")
-mass.unit("troy ounce", "ozt", TROY_OZ, "imperial,US,trade",
+mass.unit("ounce (troy)", "ozt", TROY_OZ, "imperial,US,trade",
           "480 gr = 31.1034768 g (precious metals)")
-mass.unit("troy pound", "lbt", 12 * TROY_OZ, "imperial,US,trade", "12 ozt = 5760 gr")
+mass.unit("pound (troy)", "lbt", 12 * TROY_OZ, "imperial,US,trade", "12 ozt = 5760 gr")
 mass.unit("pennyweight", "dwt", 24 * GR, "imperial,US,trade", "24 gr = 1/20 ozt")
 mass.unit("scruple (apothecaries')", "scruple", 20 * GR, "historical,medical", "20 gr")
 mass.unit("dram (apothecaries')", "dr_ap", 60 * GR, "historical,medical", "3 scruples = 60 gr")
@@ -150,6 +157,9 @@ pressure.unit("short ton-force per square inch", "tsi", 2000 * PSI, "US,engineer
               "2000 psi")
 pressure.auto("kilogram-force per square metre", "kgf/m^2", "metric", "")
 pressure.auto("kilogram-force per square millimetre", "kgf/mm^2", "metric,engineering", "")
+pressure.auto("kilogram-force per square centimetre", "kgf/cm^2", "metric,engineering",
+              "the technical atmosphere at, 1 kgf on 1 cm^2 with standard gravity 9.80665 m/s^2 "
+              "(NIST SP 811 B.8)")
 pressure.auto("newton per square millimetre", "N/mm^2", "SI,engineering", "1 N/mm^2 = 1 MPa")
 pressure.auto("newton per square centimetre", "N/cm^2", "SI", "")
 pressure.unit("pieze", "pz", 1000, "metric,historical", "MTS system, exactly 1000 Pa")
@@ -175,7 +185,7 @@ energy.unit("calorie (thermochemical)", "cal", CAL_TH, "metric,cooking",
             "exactly 4.184 J")
 energy.unit("kilocalorie (thermochemical)", "kcal", 1000 * CAL_TH, "metric,cooking",
             "exactly 4184 J")
-energy.unit("food calorie", "Cal", 1000 * CAL_TH, "cooking,US",
+energy.unit("calorie (food, kilocalorie)", "Cal", 1000 * CAL_TH, "cooking,US",
             "large calorie of nutrition labels, 1 kcal = 4184 J")
 energy.unit("calorie (International Table)", "cal_IT", CAL_IT, "metric", "exactly 4.1868 J")
 energy.unit("kilocalorie (International Table)", "kcal_IT", 1000 * CAL_IT, "metric",
@@ -184,7 +194,7 @@ energy.unit("calorie (15 degC)", "cal_15", D("4.1855"), "metric,historical",
             "about 4.1855 J")
 energy.unit("calorie (20 degC)", "cal_20", D("4.1819"), "metric,historical", "about 4.1819 J")
 energy.unit("calorie (mean)", "cal_mean", D("4.19002"), "metric,historical", "about 4.19002 J")
-energy.unit("British thermal unit", "Btu", BTU_IT, "imperial,US",
+energy.unit("British thermal unit (IT)", "Btu", BTU_IT, "imperial,US",
             "International Table, exactly 1055.05585262 J")
 energy.unit("British thermal unit (thermochemical)", "Btu_th", CAL_TH * 1000 * LB * 5 / 9,
             "imperial,US", "1 cal_th/g.degC x 1 lb x 5/9 degC = 1054.3502644888889 J")
@@ -202,6 +212,8 @@ energy.unit("quad", "quad", 10 ** 15 * BTU_IT, "US", "1E+15 Btu (national energy
 energy.unit("therm (US)", "thm", D("105480400"), "US,trade",
             "1E+05 Btu_59, exactly 105480400 J")
 energy.unit("therm (EC)", "thm_EC", D("105506000"), "imperial,trade", "exactly 105506000 J")
+energy.unit("thermie", "th", D("4.1855E6"), "metric,historical",
+            "1 Mcal_15 = 4.1855E+06 J (the 15 degC calorie; NIST SP 811 B.8)")
 energy.unit("erg", "erg", Fr(1, 10 ** 7), "CGS", "1 dyn.cm, exactly 1E-07 J")
 energy.unit("foot-pound-force", "ftlbf", FT * LBF, "imperial,US",
             "1 ft x 1 lbf = 1.3558179483314004 J")

@@ -14,6 +14,10 @@ number.unit("part per million", "ppm", Fr(1, 10 ** 6), "scientific", "1E-06")
 number.unit("part per billion", "ppb", Fr(1, 10 ** 9), "scientific", "1E-09 (short scale)")
 number.unit("part per trillion", "ppt", Fr(1, 10 ** 12), "scientific", "1E-12 (short scale)")
 number.unit("part per quadrillion", "ppq", Fr(1, 10 ** 15), "scientific", "1E-15")
+number.unit("proof (US)", "proof_US", Fr(1, 200), "US,trade",
+            "alcohol by volume: 1 US proof = 0.5 % ABV (27 CFR 5.65)")
+number.unit("karat (gold fineness)", "karat", Fr(1, 24), "trade",
+            "mass fraction of gold in an alloy, 1/24 (24 karat is pure gold)")
 number.unit("pair", "pair", 2, "trade", "2")
 number.unit("dozen", "doz", 12, "trade", "12")
 number.unit("baker's dozen", "bdoz", 13, "trade", "13")
@@ -40,6 +44,19 @@ def reciprocal(constant):
     text = format_number(constant) + "/#"
     return text, text
 
+
+# Electric vehicles: energy per distance, which is a force in base units, so
+# the core unit is the coherent J/m.
+electric = domain.category("Electric vehicle consumption", "root",
+                           "Battery energy used per distance driven")
+electric.core_unit("joule per metre", "J/m", "SI", "SI coherent unit, 1 J/m = 1 N",
+                   in_base="kg.m/s^2")
+electric.unit("watt hour per kilometre", "Wh_km", Fr(3600, 1000), "metric",
+              "3600 J per 1000 m = 3.6 J/m exactly")
+electric.unit("kilowatt hour per 100 kilometres", "kWh_100km", Fr(3600000, 100000), "metric",
+              "3.6E+06 J per 1E+05 m = 36 J/m exactly (EU label)")
+electric.unit("watt hour per mile", "Wh_mi", Fr(3600) / MI, "US",
+              "3600 J per 1609.344 m = %s J/m" % format_number(Fr(3600) / MI))
 
 fuel = domain.category("Fuel consumption", "root",
                        "Fuel used per distance, and its reciprocal, fuel economy")

@@ -34,6 +34,8 @@ length.unit("Scandinavian mile", "mil_Sc", 10000, "regional,metric",
             "exactly 10 km (Norway, Sweden)")
 length.unit("inch", "in", IN, "imperial,US", "exactly 0.0254 m, international inch (1959)")
 length.unit("foot", "ft", FT, "imperial,US", "12 in, exactly 0.3048 m, international foot")
+length.unit("rack unit", "RU", D("1.75") * IN, "engineering,computing",
+            "height of equipment in a 19-inch rack, 1.75 in = 0.04445 m exactly (EIA-310)")
 length.unit("yard", "yd", YD, "imperial,US", "3 ft, exactly 0.9144 m, international yard")
 length.unit("mile", "mi", MI, "imperial,US",
             "5280 ft, exactly 1609.344 m, international statute mile")
@@ -194,6 +196,11 @@ area.unit("rood", "rood", ACRE / 4, "imperial,historical", "1/4 ac = 1210 yd^2")
 area.unit("section", "section", 640 * 43560 * FT_US ** 2, "US",
           "1 mi_US^2 = 640 ac_US (Public Land Survey)")
 area.unit("township", "twp", 36 * 640 * 43560 * FT_US ** 2, "US", "36 sections")
+area.unit("darcy", "darcy", Fr(1, 10 ** 7) / 101325, "engineering,scientific",
+          "permeability of porous media: 1 cP flowing at 1 cm/s through 1 cm under 1 atm, "
+          "1E-07/101325 m^2 = 9.869233E-13 m^2 (API RP 27)")
+area.unit("millidarcy", "mdarcy", Fr(1, 10 ** 10) / 101325, "engineering",
+          "1E-03 darcy = 9.869233E-16 m^2")
 area.unit("circular mil", "cmil", PI / 4 * (IN / 1000) ** 2, "US,engineering",
           "area of a circle 1 mil across: pi/4 mil^2 (wire sizes)")
 area.unit("thousand circular mils", "kcmil", PI / 4 * (IN / 1000) ** 2 * 1000,
@@ -318,6 +325,10 @@ wavenumber.auto("reciprocal nanometre", "1/nm", "SI", "")
 wavenumber.auto("reciprocal kilometre", "1/km", "SI", "")
 wavenumber.unit("dioptre", "dpt", 1, "metric,medical",
                 "optical power, exactly 1 1/m (reciprocal focal length)")
+wavenumber.unit("dots per inch", "dpi", 1 / IN, "typographic,computing",
+                "printer and scanner resolution, 1/in = 39.370078740157480 1/m exactly")
+wavenumber.unit("pixels per inch", "ppi", 1 / IN, "typographic,computing",
+                "screen resolution, 1/in = 39.370078740157480 1/m exactly")
 
 # --- angle --------------------------------------------------------------------
 

@@ -89,3 +89,33 @@ def _resolve_auto_factors():
 
 
 _resolve_auto_factors()
+
+# Other symbols users type for a unit: accepted as input, shown as the symbol.
+ALIASES = {
+    "L": ["l"], "mL": ["ml"], "cm^3": ["cc"], "Ang": ["\u00c5"], "deg": ["\u00b0"],
+    "mi/h": ["mph"], "km/h": ["kph"], "nmi/h": ["kn"], "h": ["hr"], "s": ["sec"],
+    "lb": ["lbs"], "Btu": ["BTU"], "t": ["tonne"], "ft^3/min": ["cfm"],
+    "kbit/s": ["kbps"], "Mbit/s": ["Mbps"], "Gbit/s": ["Gbps"],
+    "ohm": ["\u03a9", "\u2126"], "kohm": ["k\u03a9"], "Mohm": ["M\u03a9"],
+    "mohm": ["m\u03a9"],
+}
+
+
+def _apply_aliases():
+    units = _units_by_symbol()
+    for symbol, aliases in ALIASES.items():
+        units[symbol][1].aliases = list(aliases)
+    # The display forms of the abbreviation list are typed too (°C for degC).
+    for name, value in ABBREVIATIONS:
+        unit = units[name][1]
+        if value not in getattr(unit, "aliases", []):
+            unit.aliases = getattr(unit, "aliases", []) + [value]
+    # Micro is written u in symbols; users type the micro sign or Greek mu.
+    for symbol, (_, unit) in units.items():
+        if symbol.startswith("u") and unit.name.startswith("micro") and "/" not in symbol \
+                and "." not in symbol and "^" not in symbol:
+            unit.aliases = getattr(unit, "aliases", []) + ["\u00b5" + symbol[1:],
+                                                            "\u03bc" + symbol[1:]]
+
+
+_apply_aliases()

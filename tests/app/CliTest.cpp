@@ -104,8 +104,8 @@ TEST(Cli, RefusedConversions) {
         {"no number", {"[m]", "[km]"}, "Write a number before the units, for example 36 [km/h].\n"},
         {"result too large", {"1e308 [km]", "[m]"}, "Floating point overflow\n"},
         {"unknown character",
-         {"1 [\u00B5m]", "[mm]"},
-         "Unknown character \"\u00B5\" (U+00B5) at position 1 of the units \"\u00B5m\".\n"},
+         {"1 [\u20ACm]", "[mm]"},
+         "Unknown character \"\u20AC\" (U+20AC) at position 1 of the units \"\u20ACm\".\n"},
         {"precision zero",
          {"--prec", "0", "1 [m]", "[km]"},
          "--prec needs 2 to 18 digits, not 0.\n"},
@@ -175,6 +175,15 @@ TEST(Cli, BatchOfGoodLinesSucceeds) {
     EXPECT_EQ(result.Out, expected);
     EXPECT_EQ(result.Err, "");
     EXPECT_EQ(result.Status, 0);
+}
+
+TEST(Cli, SearchListsMatchingUnitsWithTheirCategory) {
+    CliResult result = RunCli(Basic, {"--search", "KNO"});
+    EXPECT_EQ(result.Out, "knot [kn]  (Speed)\n");
+    EXPECT_EQ(result.Status, 0);
+    result = RunCli(Basic, {"--search", "xyzzy"});
+    EXPECT_EQ(result.Err, "No unit matches xyzzy.\n");
+    EXPECT_EQ(result.Status, 1);
 }
 
 TEST(Cli, ListsCategoriesAndUnits) {

@@ -39,6 +39,8 @@ TEST_F(CompatibleUnitsTest, UnitsWithTheSameBaseUnitsConvert) {
         {1, "deg/s", "rad/s", "0.01745329 [rad/s]"},
         {0, "degC", "K", "273.15 [K]"},
         {373.15, "K", "degF", "212 [degF]"},
+        {15, "kWh_100km", "Wh/mi", "241.4016 [Wh/mi]"},
+        {1, "GeV_c2", "u", "1.073544 [u]"},
     };
     for (const auto& row : rows) {
         const TCompatibleResult result = compatible.Convert(row.number, row.source, row.target);

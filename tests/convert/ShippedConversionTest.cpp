@@ -342,6 +342,19 @@ const ReferenceRow References[] = {
     // fuel economy, from the exact gallon and mile
     {"1 [mpg]", "L_100km", 100 * 3.785411784 / 1.609344, Nist},
     {"1 [mpg_UK]", "L_100km", 100 * 4.54609 / 1.609344, Nist},
+    // additions: named forms, permeability, particle masses, ratios, equipment
+    {"1 [kgf/cm^2]", "Pa", 98066.5, Nist},
+    {"1 [darcy]", "m^2", 1e-7 / 101325, "API RP 27"},
+    {"1 [eV_c2]", "kg", 1.602176634e-19 / (C * C), SiDerived},
+    {"1 [GeV_c2]", "kg", 1.602176634e-10 / (C * C), SiDerived},
+    {"1 [proof_US]", "pct", 0.5, "27 CFR 5.65"},
+    {"18 [karat]", "pct", 75, "gold fineness, 1/24"},
+    {"1 [RU]", "in", 1.75, "EIA-310"},
+    {"1 [th]", "J", 4.1855e6, Nist},
+    {"300 [dpi]", "1/m", 300 / Inch, "1/in"},
+    {"4 [GasMark]", "degF", 350, "degF = 250 + 25 x mark"},
+    {"1 [kWh_100km]", "Wh_km", 10, "3.6E+06 J / 1E+05 m"},
+    {"1 [Wh_mi]", "J/m", 3600 / 1609.344, Nist},
 };
 
 // Rules that divide by the number: converting 0 through them is a division
@@ -524,6 +537,28 @@ TEST_F(ShippedConversionTest, CelsiusAndFahrenheitAgreeWithTheFormula) {
     }
 }
 
+// What users type for a unit the data writes otherwise is read as that unit
+// and written back in the data's own symbol.
+TEST_F(ShippedConversionTest, AliasesAreReadAndWrittenAsTheDataSymbol) {
+    const struct {
+        const char* typed;
+        const char* written;
+    } rows[] = {
+        {"2 [l]", "2 [L]"},          {"2 [ml/sec]", "2 [mL/s]"}, {"2 [cc]", "2 [cm^3]"},
+        {"2 [\u00B0C]", "2 [degC]"}, {"2 [\u00B0]", "2 [deg]"},  {"2 [\u00C5]", "2 [Ang]"},
+        {"2 [\u00B5m]", "2 [um]"},   {"2 [\u03BCm]", "2 [um]"},  {"2 [\u03A9]", "2 [ohm]"},
+        {"2 [\u2126]", "2 [ohm]"},   {"2 [mph]", "2 [mi/h]"},    {"2 [kn]", "2 [nmi/h]"},
+        {"2 [lbs/hr]", "2 [lb/h]"},  {"2 [BTU]", "2 [Btu]"},     {"2 [tonne]", "2 [t]"},
+        {"2 [Mbps]", "2 [Mbit/s]"},
+    };
+    for (const auto& row : rows) {
+        AppendMessages(messages, engine.SetText(row.typed));
+        EXPECT_TRUE(engine.UnitsValid()) << row.typed;
+        EXPECT_EQ(engine.GetText(), row.written) << row.typed;
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(ShippedConversionTest, ZeroOnAReciprocalScaleIsADivisionByZero) {
     AppendMessages(messages, engine.SetText("0 [mpg]"));
     try {
@@ -546,7 +581,11 @@ TEST_F(ShippedConversionTest, AbbreviationsSurviveTheNotationAndRevertToTheirNam
     for (const Abbrev& line : shipped) {
         int catIndex = -1, unitIndex = -1;
         EXPECT_TRUE(engine.FindUnit(line.Name, catIndex, unitIndex)) << line.Name;
-        EXPECT_FALSE(engine.FindUnit(line.Value, catIndex, unitIndex)) << line.Value;
+        // A display form is no symbol; typed, it is an alias of the same unit.
+        int aliasCat = -1, aliasUnit = -1;
+        EXPECT_EQ(engine.Cats(catIndex)->Units().IndexOfSymbol(line.Value), -1) << line.Value;
+        EXPECT_TRUE(engine.FindUnit(line.Value, aliasCat, aliasUnit)) << line.Value;
+        EXPECT_EQ(std::pair(aliasCat, aliasUnit), std::pair(catIndex, unitIndex)) << line.Value;
         EXPECT_EQ(ApplyAbbrevs("1 [" + line.Name + "]", messages), "1 [" + line.Value + "]");
         EXPECT_EQ(RevertAbbrevs("1 [" + line.Value + "]", messages), "1 [" + line.Name + "]");
         EXPECT_EQ(RevertAbbrevs(ApplyAbbrevs("2 [" + line.Name + "/s]", messages), messages),

@@ -93,7 +93,7 @@ TEST(ShippedDataTest, WritingItBackGivesTheSameBytes) {
     ASSERT_TRUE(cats.Root());
 
     test::TempFolder folder;
-    WriteTextFile(UnitsDataText(cats.Root()), folder / "Varnel.unt");
+    WriteXmlTextFile(UnitsDataText(cats.Root()), folder / "Varnel.unt");
 
     const std::string written = test::ReadBytes(folder / "Varnel.unt");
     EXPECT_EQ(FirstDifference(shipped, written), "");

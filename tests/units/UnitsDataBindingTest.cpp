@@ -205,5 +205,16 @@ TEST(CopyUnitNode, MissingEnabledOfTheSourceIsAConversionError) {
     EXPECT_THROW(CopyUnitNode(category.Units()[0], category.Units()[1]), EConvertError);
 }
 
+TEST(CopyUnitNode, CarriesTheAliasesAlong) {
+    TXmlDocument doc;
+    doc.LoadFromText("<c><unit enabled=\"1\" alias=\"l,ltr\"/><unit enabled=\"1\" alias=\"x\"/>"
+                     "<unit enabled=\"1\"/></c>");
+    TXMLCategoryType category(doc.DocumentElement());
+    CopyUnitNode(category.Units()[0], category.Units()[1]);
+    EXPECT_EQ(category.Units()[1].Alias(), "l,ltr");
+    CopyUnitNode(category.Units()[2], category.Units()[1]);
+    EXPECT_EQ(category.Units()[1].Alias(), "");
+}
+
 } // namespace
 } // namespace varnel

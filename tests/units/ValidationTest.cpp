@@ -125,6 +125,11 @@ TEST(Validation, EachRuleReportsItsMessagesInOrder) {
           "Wrong exponent in unit definition -> g | unit:both",
           "Uncorrespondent units in definition ->g | unit:both",
           "Unknown unit (zz) of compound category | unit:unknown"}},
+        {"aliases that are a symbol or another unit's alias",
+         Around(Unit("a", "factor", "a", "alias=\"tu,aa\" factor=\"1\"") +
+                Unit("b", "factor", "b", "alias=\"aa, bb\" factor=\"1\"")),
+         {"Alias is the symbol of a unit -> tu | unit:a", "Duplicated aliases -> aa | unit:a",
+          "Duplicated aliases -> aa | unit:b"}},
         {"keywords",
          Around(Unit("a", "factor", "a", "kw=\"LENGTH, Time\" factor=\"1\"") +
                 Unit("b", "factor", "b", "kw=\"length,volume\" factor=\"1\"")),

@@ -209,12 +209,14 @@ void TfmIntegConv::PlaceLog(QWidget* frame) {
     Place(static_cast<QVBoxLayout*>(tsILog->layout()), frame, 1);
 }
 
+void TfmIntegConv::SourceChanged(QObject* sender) {
+    Simple->SourceChanged(sender);
+    ShowGuideIfNoRows();
+}
+
 void TfmIntegConv::SetupView() {
-    IO->OnModeChange = [this](TfmIO* frame) { ModeChanged(frame); };
-    IO->OnSourceChange = [this](QObject* sender) {
-        Simple->SourceChanged(sender);
-        ShowGuideIfNoRows();
-    };
+    if (!modeBinding_)
+        modeBinding_ = connect(IO, &TfmIO::ModeChanged, this, &TfmIntegConv::ModeChanged);
     IO->ModeLocked = false;
     IO->SetEditMode(false);
 

@@ -41,9 +41,12 @@ public:
     void PlaceSimple(QWidget* frame);
     void PlaceLog(QWidget* frame);
 
-    // Binds the value line to this view and rebuilds the tree from the units
+    // Listens to the value line's mode and rebuilds the tree from the units
     // data; after every layout in this mode and every reload.
     void SetupView();
+    // What the main window passes on while this view shows.
+    void SourceChanged(QObject* sender);
+    bool ModeChangeBound() const { return static_cast<bool>(modeBinding_); }
     // A category reads with the symbol of its core unit: what picking it adds.
     static QString CategoryText(const TXMLCategoryType& category);
     // Shows text as the source and converts it through the Simple rows.
@@ -105,6 +108,7 @@ private:
     QWidget* tbarDomains = nullptr;
     TCategoryTree* Tree1 = nullptr;
     bool resizing_ = false;
+    QMetaObject::Connection modeBinding_;
 };
 
 } // namespace varnel

@@ -240,8 +240,7 @@ void TfmUnitLog::tbSourceBackClick(QObject* sender) {
     const int column = sender == tbTargetBack ? TargetColumn : SourceColumn;
     IO->SetSource(Cell(row, column).trimmed());
     IO->SetTarget(QString());
-    if (IO->OnModeChange)
-        IO->OnModeChange(IO);
+    emit IO->ModeChanged(IO);
 }
 
 void TfmUnitLog::tbCopyClick() {

@@ -183,8 +183,14 @@ void TfmBase::PageSwitch(TPageKind, TPageKind newKind) {
     if (newKind != pkBase)
         return;
     // Bound first, so that a click on "=" can retry a refresh that failed.
-    IO->OnMarkClick = [this](TfmIO*) { RunShowingErrors([this] { Refresh(); }); };
+    ReleaseMarkClick();
+    markClick_ =
+        connect(IO, &TfmIO::MarkClicked, this, [this] { RunShowingErrors([this] { Refresh(); }); });
     Refresh();
+}
+
+void TfmBase::ReleaseMarkClick() {
+    disconnect(markClick_);
 }
 
 void TfmBase::Refresh() {

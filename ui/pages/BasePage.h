@@ -32,6 +32,9 @@ public:
     // included units start empty.
     void Refresh() override;
     void SourceChanged(QObject* sender) override;
+    // The page stops answering clicks on the value line's sign cell.
+    void ReleaseMarkClick();
+    bool MarkClickBound() const { return static_cast<bool>(markClick_); }
 
     // One "symbol=decomposition" line per core unit with a base-unit
     // decomposition, in load order.
@@ -81,6 +84,7 @@ private:
     TBasePageGrid* sgAllBaseUnits = nullptr;
     int toolBarWidthWithCaptions_ = 0;
     bool toolIconsSet_ = false;
+    QMetaObject::Connection markClick_;
 };
 
 } // namespace varnel

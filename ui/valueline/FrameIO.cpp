@@ -9,7 +9,6 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/StdText.h"
 #include "ui/common/ThemeColours.h"
-#include "ui/pages/UnitModule.h"
 #include "ui/valueline/SingleRichEdit.h"
 
 #include <QApplication>
@@ -383,8 +382,7 @@ void TfmIO::SetEditMode(bool on) {
     if (!on)
         ShowValueState();
     FrameResize();
-    if (OnModeChange)
-        OnModeChange(this);
+    emit ModeChanged(this);
 }
 
 void TfmIO::ShowSign() {
@@ -490,8 +488,7 @@ void TfmIO::SetSwapMark(bool on) {
 }
 
 void TfmIO::LogConversion() {
-    if (log_)
-        log_->Refresh();
+    emit ConversionToLog();
 }
 
 void TfmIO::resizeEvent(QResizeEvent* event) {
@@ -600,8 +597,7 @@ void TfmIO::SourceEdited() {
     if (!editMode_)
         ShowValueState();
     // A source that cannot be read has no result: SetTarget shows none.
-    if (OnSourceChange)
-        OnSourceChange(reSource);
+    emit SourceChanged(reSource);
 }
 
 bool TfmIO::eventFilter(QObject* watched, QEvent* event) {
@@ -628,8 +624,7 @@ void TfmIO::sgIOMouseUp(Qt::MouseButton button, const QPoint& position) {
             reSource->ReplaceText(value + " []");
             return;
         }
-        if (OnMarkClick)
-            OnMarkClick(this);
+        emit MarkClicked(this);
     }
     if (button == Qt::RightButton && cell.row() == 1) {
         const bool target = !TargetEmpty();

@@ -5,8 +5,6 @@
 #include <QFrame>
 #include <QString>
 
-#include <functional>
-
 class QAction;
 class QKeyEvent;
 class QLabel;
@@ -17,7 +15,6 @@ namespace varnel {
 
 class TConvert;
 class TSingleRichEdit;
-class TfmUnitModule;
 
 // The value line: the one place where the user types the source and reads
 // the target, shared by every page. In value mode the user types only the
@@ -74,8 +71,7 @@ public:
     // starts a new quantity.
     void ClearUnits();
 
-    // The page whose Refresh records a conversion.
-    void SetLog(TfmUnitModule* log) { log_ = log; }
+    // Asks the log to record the conversion shown (ConversionToLog).
     void LogConversion();
 
     void FrameResize();
@@ -94,10 +90,14 @@ public:
     // Set while the frame or the integrated converter rewrites the input
     // line: the change is then not passed on.
     bool Switching = false;
-    // Bound by the main window to the active page's SourceChanged.
-    std::function<void(QObject* sender)> OnSourceChange;
-    std::function<void(TfmIO* frame)> OnModeChange;
-    std::function<void(TfmIO* frame)> OnMarkClick;
+
+signals:
+    // The user changed the source; sender is the input line.
+    void SourceChanged(QObject* sender);
+    void ModeChanged(TfmIO* frame);
+    // A click on the sign cell in value mode.
+    void MarkClicked(TfmIO* frame);
+    void ConversionToLog();
 
 public slots:
     void piCutClick();
@@ -149,7 +149,6 @@ private:
     bool hasTargetValue_ = false;
     bool editMode_ = false;
     bool swapMark_ = false;
-    TfmUnitModule* log_ = nullptr;
 };
 
 } // namespace varnel

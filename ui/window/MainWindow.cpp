@@ -97,9 +97,8 @@ TfrmUnitsConvert::~TfrmUnitsConvert() {
     closing_ = true;
     qApp->removeEventFilter(this);
     delete AboutUC;
-    fmIO->OnSourceChange = nullptr;
-    fmIO->OnModeChange = nullptr;
-    fmIO->OnMarkClick = nullptr;
+    // No page hears the value line while the pages go.
+    disconnect(fmIO, nullptr, nullptr, nullptr);
     // The pages refer to the engines and the value line: they go first,
     // wherever the mode has placed them.
     for (TfmUnitModule*& page : pages_) {
@@ -303,7 +302,8 @@ void TfrmUnitsConvert::SetupConverter() {
     FillUnitSymbols();
     fmAllUnits1->SetComposeMode(false);
     fmCompose1->SetComposeMode(true);
-    fmIO->SetLog(fmUnitLog);
+    connect(fmIO, &TfmIO::ConversionToLog, fmUnitLog, &TfmUnitModule::Refresh,
+            Qt::UniqueConnection);
     fmIO->SetCheckEngine(iCnv.get());
     for (TfmUnitModule* page : pages_) {
         page->SetEngines(fmIO, iCnv.get(), oCnv.get());
@@ -361,7 +361,7 @@ void TfrmUnitsConvert::LoadEngines(const std::string& text) {
 }
 
 void TfrmUnitsConvert::FillUnitSymbols() {
-    SetUnitSymbols(iCnv->AllUnits().SymbolList({ukCore, ukFactor, ukRule}, false));
+    SetUnitSymbols(iCnv->AllUnits().InputSymbols({ukCore, ukFactor, ukRule}));
 }
 
 void TfrmUnitsConvert::ValidateOnRequest(const QStringList& arguments) {
@@ -455,8 +455,9 @@ void TfrmUnitsConvert::LayOutIntegrated() {
     fmIntegConv->PlaceSimple(fmSimple);
     fmIntegConv->PlaceLog(fmUnitLog);
     // The Base page is not on screen: a click on the sign cell is not its.
-    fmIO->OnMarkClick = nullptr;
+    fmBase->ReleaseMarkClick();
     fmIntegConv->SetupView();
+    BindSource([this](QObject* sender) { fmIntegConv->SourceChanged(sender); });
 }
 
 // Tab leaves a grid rather than walking its cells (the value line's grid
@@ -513,6 +514,12 @@ void TfrmUnitsConvert::SetActivePage(int index) {
     activePage_ = index;
 }
 
+void TfrmUnitsConvert::BindSource(std::function<void(QObject* sender)> receiver) {
+    disconnect(sourceBinding_);
+    if (receiver)
+        sourceBinding_ = connect(fmIO, &TfmIO::SourceChanged, this, std::move(receiver));
+}
+
 void TfrmUnitsConvert::PageControl1Changing() {
     PrevPageIndex = activePage_;
 }
@@ -523,7 +530,7 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
         PrevPageIndex = EditPageIndex;
         current = EditPageIndex;
     }
-    fmIO->OnSourceChange = nullptr;
+    BindSource(nullptr);
     const TPageKind newKind = PageKindOfIndex(current);
     const TPageKind oldKind = PageKindOfIndex(PrevPageIndex);
     auto shows = [](TPageKind kind) {
@@ -543,7 +550,7 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
 
     auto bindSource = [this](int index) {
         TfmUnitModule* page = Pages(index);
-        fmIO->OnSourceChange = [page](QObject* changed) { page->SourceChanged(changed); };
+        BindSource([page](QObject* changed) { page->SourceChanged(changed); });
     };
     if (newKind == pkAllUnits && GetOptions().PromptB4Delete) {
         const std::string source = fmIO->GetSource().toStdString();
@@ -571,7 +578,7 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
     }
     bindSource(current);
     Pages(PrevPageIndex)->PageSwitch(oldKind, newKind);
-    fmIO->OnMarkClick = nullptr;
+    fmBase->ReleaseMarkClick();
     Pages(current)->PageSwitch(oldKind, newKind);
 }
 

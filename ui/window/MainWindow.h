@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -104,8 +105,15 @@ private:
     void LoadEngines(const std::string& text);
     std::string LoadUnitsAtStart(const std::string& path);
     void SetActivePage(int index);
+    // The one receiver of the value line's source changes; empty for none.
+    void BindSource(std::function<void(QObject* sender)> receiver);
     void UpdateTabOrder();
     QList<QWidget*> TabChain() const;
+
+public:
+    bool SourceBound() const { return static_cast<bool>(sourceBinding_); }
+
+private:
     void LayOutMultiTab();
     void LayOutIntegrated();
     void ShowStatusHint(const QString& longHint);
@@ -122,6 +130,7 @@ private:
     bool shown_ = false;
     bool closing_ = false;
     int activePage_ = 0;
+    QMetaObject::Connection sourceBinding_;
 
     TfmIO* fmIO = nullptr;
     TfmIntegConv* fmIntegConv = nullptr;

@@ -536,13 +536,13 @@ void IntegConvTest::ReloadRebuildsTheTreeAndKeepsTheSource() {
 
 void IntegConvTest::ReloadInMultiTabModeBindsTheModeChange() {
     TStartedWindow w("UnitFile=Varnel.unt\nMultiTabMode=1");
-    QVERIFY(!w.IO()->OnModeChange);
+    QVERIFY(!w.Integ()->ModeChangeBound());
     QVERIFY(!w.Integ()->isVisible());
     w.folder.CopyFixture("integ_other.unt", "Other.unt");
 
     w.window->ReloadUnits((w.folder / "Other.unt").string());
 
-    QVERIFY(w.IO()->OnModeChange);
+    QVERIFY(w.Integ()->ModeChangeBound());
     QVERIFY(w.IO()->ModeLocked);
     QVERIFY(w.Simple()->ShowSI());
     QVERIFY(w.Simple()->isVisibleTo(w.window->findChild<QWidget*>("tsSimple")));

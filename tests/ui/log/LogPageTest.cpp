@@ -346,7 +346,7 @@ void LogPageTest::SourceBackAndTargetBack() {
     TLogWindow w("log_beyond_ascii.log");
     w.Show();
     int modeChanges = 0;
-    w.IO()->OnModeChange = [&modeChanges](TfmIO*) { ++modeChanges; };
+    QObject::connect(w.IO(), &TfmIO::ModeChanged, [&modeChanges] { ++modeChanges; });
     w.IO()->SetSource("7 [km]");
     w.IO()->SetTarget("7000 [m]");
 

@@ -70,16 +70,18 @@ struct TPage {
         log = new TRecordingLog;
         log->setParent(&window);
         log->SetEngines(io, &iCnv, &oCnv);
-        io->SetLog(log);
+        QObject::connect(io, &TfmIO::ConversionToLog, log, &TfmUnitModule::Refresh);
         page = new TfmAllUnits(&window);
         log->page = page;
         page->SetComposeMode(compose);
         page->SetEngines(io, &iCnv, &oCnv);
         page->LoadUnits();
-        io->OnSourceChange = [this](QObject* sender) {
-            sourceChangesWhileBusy += page->Busy();
-            page->SourceChanged(sender);
-        };
+        QObject::connect(io, &TfmIO::SourceChanged, page, [this](QObject* sender) {
+            if (!sourceQuiet) {
+                sourceChangesWhileBusy += page->Busy();
+                page->SourceChanged(sender);
+            }
+        });
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(io);
         layout->addWidget(page, 1);
@@ -158,6 +160,7 @@ struct TPage {
     TRecordingLog* log = nullptr;
     TfmAllUnits* page = nullptr;
     int sourceChangesWhileBusy = 0;
+    bool sourceQuiet = false;
 };
 
 // The converter window started on the test data.
@@ -434,10 +437,10 @@ void AllUnitsPageTest::EnteringThePageSelectsTheSourceUnit() {
     TPage p;
     p.ClickNode("Temperature (root type)"); // a selection to move away from
     // Typed on another page.
-    const auto sourceChanged = std::exchange(p.io->OnSourceChange, nullptr);
+    p.sourceQuiet = true;
     p.io->SetSource(source);
     p.io->SetTarget(target);
-    p.io->OnSourceChange = sourceChanged;
+    p.sourceQuiet = false;
     p.log->entries.clear();
 
     p.page->PageSwitch(pkSimple, pkAllUnits);

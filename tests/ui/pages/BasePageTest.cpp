@@ -292,7 +292,7 @@ void BasePageTest::SignClickRebuildsThePage() {
     TBaseWindow w;
     w.EnterWith("1 [lbf]");
     w.Include("N");
-    QVERIFY(w.IO()->OnMarkClick);
+    QVERIFY(w.Page()->MarkClickBound());
 
     w.IO()->SetSource("2 [kN.h]");
     w.ClickSign();
@@ -303,7 +303,7 @@ void BasePageTest::SignClickRebuildsThePage() {
     QCOMPARE(w.IO()->GetTarget(), QString("7200000 [m.kg/s]"));
 
     w.ClickTab(Log);
-    QVERIFY(!w.IO()->OnMarkClick);
+    QVERIFY(!w.Page()->MarkClickBound());
 }
 
 void BasePageTest::LeavingForSimpleMakesTheTargetTheSource() {

@@ -59,7 +59,7 @@ struct TSimplePage {
         io->ModeLocked = true;
         page->SetEngines(io, &iCnv, &oCnv);
         log.SetEngines(io, &iCnv, &oCnv);
-        io->SetLog(&log);
+        QObject::connect(io, &TfmIO::ConversionToLog, &log, &TfmUnitModule::Refresh);
         page->LoadUnits();
         window.resize(640, 420);
         window.show();
@@ -68,12 +68,13 @@ struct TSimplePage {
 
     // Enters the page with a source, as a switch from another page does.
     void Open(const QString& source) {
-        io->OnSourceChange = nullptr;
+        QObject::disconnect(sourceBinding);
         io->SetSource(source);
         io->SetTarget(QString());
         if (io->TargetEmpty())
             io->SetTarget(io->GetSource());
-        io->OnSourceChange = [this](QObject* sender) { page->SourceChanged(sender); };
+        sourceBinding = QObject::connect(io, &TfmIO::SourceChanged, page,
+                                         [this](QObject* sender) { page->SourceChanged(sender); });
         page->PageSwitch(pkEdit, pkSimple);
     }
 
@@ -127,6 +128,7 @@ struct TSimplePage {
     QWidget window;
     TfmIO* io = nullptr;
     TfmSimple* page = nullptr;
+    QMetaObject::Connection sourceBinding;
 };
 
 using TChoices = QList<QPair<int, QString>>;

@@ -27,9 +27,9 @@ struct TValueLine {
         layout->addStretch();
         io->Setup();
         io->ModeLocked = locked;
-        io->OnSourceChange = [this](QObject*) { changes << io->GetSource(); };
-        io->OnModeChange = [this](TfmIO*) { ++modeChanges; };
-        io->OnMarkClick = [this](TfmIO*) { ++markClicks; };
+        QObject::connect(io, &TfmIO::SourceChanged, [this] { changes << io->GetSource(); });
+        QObject::connect(io, &TfmIO::ModeChanged, [this] { ++modeChanges; });
+        QObject::connect(io, &TfmIO::MarkClicked, [this] { ++markClicks; });
         window.resize(640, 120);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -150,7 +150,7 @@ void MainWindowTest::StartUpLoadsBothEnginesAndOpensTheEditPage() {
     QVERIFY(IsUnitSymbol("KM"));
     QCOMPARE(w.Page(), Edit);
     QCOMPARE(w.window->PrevPageIndex, Edit);
-    QVERIFY(w.IO()->OnSourceChange);
+    QVERIFY(w.window->SourceBound());
     QVERIFY(w.window->findChild<QWidget*>("pnlApplication")->isVisibleTo(w.window.get()));
     QCOMPARE(w.window->size(), QSize(640, 420));
     QCOMPARE(w.Tabs()->tabPosition(), QTabWidget::South);
@@ -404,7 +404,7 @@ void MainWindowTest::CompoundSourceAsksBeforeAllUnits() {
 
     QCOMPARE(w.messages.Questions(), asked ? QStringList{PromptText} : QStringList());
     QCOMPARE(w.Page(), page);
-    QVERIFY(w.IO()->OnSourceChange);
+    QVERIFY(w.window->SourceBound());
     QCOMPARE(w.messages.Texts(), QStringList());
     // The next switch starts from the page that is shown.
     w.ClickTab(Log);
