@@ -1,10 +1,10 @@
 #include "ui/log/LogPage.h"
 
 #include "common/ProgramFolder.h"
+#include "support/GuiTestSupport.h"
 #include "ui/log/LogFile.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/window/MainWindow.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QClipboard>
 #include <QProcess>
@@ -303,7 +303,7 @@ void LogPageTest::FileRoundTripBeyondAscii() {
 
     w.window.reset();
 
-    QCOMPARE(w.folder.ReadFile(LogName), ReadBytesOf(FixturePath("log_beyond_ascii.log")));
+    QCOMPARE(w.folder.ReadFile(LogName), ReadBytes(FixturePath("log_beyond_ascii.log")));
 }
 
 void LogPageTest::CharactersBeyondTheCodePageSurviveTheFile() {
@@ -418,7 +418,7 @@ void LogPageTest::UnwritableLogIsReportedWithItsPath() {
         QCOMPARE(w.messages.Texts().last(),
                  WriteFailure(log) + "\n\nThe conversions of this session are not saved.");
     }
-    QCOMPARE(w.folder.ReadFile(LogName), ReadBytesOf(FixturePath("log_beyond_ascii.log")));
+    QCOMPARE(w.folder.ReadFile(LogName), ReadBytes(FixturePath("log_beyond_ascii.log")));
 
     // Once the file can be written again, the rows go there and nothing is said.
     w.messages.Clear();
@@ -443,7 +443,7 @@ void LogPageTest::UnloadableUnitsLeaveTheLogAlone() {
         TfrmUnitsConvert window;
         QVERIFY(!window.UnitsLoaded());
     }
-    QCOMPARE(folder.ReadFile(LogName), ReadBytesOf(FixturePath("log_beyond_ascii.log")));
+    QCOMPARE(folder.ReadFile(LogName), ReadBytes(FixturePath("log_beyond_ascii.log")));
 }
 
 void LogPageTest::ColumnsFitTheirTexts() {

@@ -1,5 +1,6 @@
 #include "ui/window/MainWindow.h"
 
+#include "support/GuiTestSupport.h"
 #include "ui/common/HelpViewer.h"
 #include "ui/common/ThemeColours.h"
 #include "ui/integrated/IntegConv.h"
@@ -8,7 +9,6 @@
 #include "ui/pages/SimplePage.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/valueline/SingleRichEdit.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>
