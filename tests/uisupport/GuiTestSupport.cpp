@@ -86,9 +86,22 @@ std::filesystem::path SettingsFile() {
     return TfmUnitOptions::SettingsFileName();
 }
 
+namespace {
+
+// The plain offscreen screen is 800 x 600, which a scale factor shrinks below
+// the default window; the tests get one screen large enough on every machine.
+std::string PinnedPlatform() {
+    const char* asked = getenv("QT_QPA_PLATFORM");
+    const std::string platform = asked && *asked ? asked : "offscreen";
+    if (platform != "offscreen")
+        return platform;
+    return "offscreen:configfile=" + FixturePath("large-screen.json").string();
+}
+
+} // namespace
+
 void PrepareGuiTestEnvironment() {
-    setenv("QT_QPA_PLATFORM", getenv("QT_QPA_PLATFORM") ? getenv("QT_QPA_PLATFORM") : "offscreen",
-           1);
+    setenv("QT_QPA_PLATFORM", PinnedPlatform().c_str(), 1);
     setenv("LC_ALL", "C", 1);
     // No update check reaches out unless a test serves one.
     setenv("VARNEL_UPDATE_URL", "", 1);

@@ -70,7 +70,8 @@ std::string ReadBytesOf(const std::filesystem::path& file);
 // The settings file of the running test program in the program folder.
 std::filesystem::path SettingsFile();
 
-// The offscreen platform (unless another is set) and the C locale.
+// The offscreen platform on a large screen (unless another platform is set)
+// and the C locale.
 void PrepareGuiTestEnvironment();
 // Once the application exists: the Fusion style and one font for every
 // family the windows ask for, so layouts do not follow what fonts the machine
