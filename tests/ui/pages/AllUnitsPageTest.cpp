@@ -2,6 +2,7 @@
 #include "common/MakerSite.h"
 #include "common/TextFile.h"
 #include "convert/Convert.h"
+#include "support/GuiTestSupport.h"
 #include "ui/about/WebLinks.h"
 #include "ui/common/HelpViewer.h"
 #include "ui/options/UnitOptions.h"
@@ -10,7 +11,6 @@
 #include "ui/pages/UnitSearchEdit.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/window/MainWindow.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -192,17 +192,6 @@ struct TWindow {
     TProgramFolder folder;
     TMessageBoxRecorder messages;
     std::unique_ptr<TfrmUnitsConvert> window;
-};
-
-// Every address handed to the desktop while alive.
-struct TOpenedUrls {
-    TOpenedUrls() {
-        previous = SetUrlOpener([this](const QUrl& url) { urls.append(url.toString()); });
-    }
-    ~TOpenedUrls() { SetUrlOpener(std::move(previous)); }
-
-    QStringList urls;
-    UrlOpener previous;
 };
 
 QString MakerSearch(const QString& query) {

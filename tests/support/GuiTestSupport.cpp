@@ -1,8 +1,8 @@
-#include "uisupport/GuiTestSupport.h"
+#include "support/GuiTestSupport.h"
 
-#include "common/ProgramFolder.h"
 #include "ui/options/UnitOptions.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
@@ -11,8 +11,6 @@
 
 #include <clocale>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace varnel::test {
 
@@ -47,39 +45,37 @@ void TMessageBoxRecorder::Clear() {
     questions_.clear();
 }
 
-TProgramFolder::TProgramFolder() {
-    SetProgramFolder(Path());
-}
-
-TProgramFolder::~TProgramFolder() {
-    SetProgramFolder({});
-}
-
-std::filesystem::path TProgramFolder::Path() const {
-    return dir_.path().toStdString();
-}
-
 void TProgramFolder::CopyFixture(const std::string& fixture, const std::string& as) const {
     std::filesystem::copy_file(FixturePath(fixture), Path() / (as.empty() ? fixture : as),
                                std::filesystem::copy_options::overwrite_existing);
 }
 
 void TProgramFolder::WriteFile(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(Path() / name, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    WriteBytes(Path() / name, bytes);
 }
 
 std::string TProgramFolder::ReadFile(const std::string& name) const {
-    return ReadBytesOf(Path() / name);
+    return ReadBytes(Path() / name);
 }
 
-std::string ReadBytesOf(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+TOpenedUrls::TOpenedUrls() {
+    previous = SetUrlOpener([this](const QUrl& url) { urls.append(url.toString()); });
 }
 
-std::filesystem::path FixturePath(const std::string& name) {
-    return std::filesystem::path(VARNEL_TEST_DATA_DIR) / name;
+TOpenedUrls::~TOpenedUrls() {
+    SetUrlOpener(std::move(previous));
+}
+
+void ChooseFromList(QComboBox* list, const QString& entry) {
+    const int index = list->findText(entry);
+    QVERIFY2(index >= 0, qPrintable(entry));
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex item = view->model()->index(index, 0);
+    view->scrollTo(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+    QTRY_VERIFY(!view->isVisible());
 }
 
 std::filesystem::path SettingsFile() {
