@@ -7,6 +7,7 @@
 #include "ui/options/OptCont.h"
 #include "ui/pages/SimpleOne.h"
 #include "ui/pages/SimplePage.h"
+#include "ui/pages/UnitSearchEdit.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/window/MainWindow.h"
 
@@ -167,6 +168,7 @@ private slots:
     void HelpOpensTheIntegratedTopic_data();
     void HelpOpensTheIntegratedTopic();
     void RightPartKeepsItsShareOfTheWidth();
+    void SearchFiltersTheTreeAndEnterAddsTheMatch();
 };
 
 namespace {
@@ -450,9 +452,10 @@ void IntegConvTest::SourceBackConvertsThroughTheRows() {
 
     QCOMPARE(w.IO()->GetSource(), QString("3 [km]"));
     QCOMPARE(w.RowPanels(), QStringList{"pnlUpper"});
-    QCOMPARE(w.IO()->GetTarget(), QString("3 [km]"));
-    w.ChooseTarget(0, "metre [m]");
+    // The logged target comes back with its units.
     QCOMPARE(w.IO()->GetTarget(), QString("3000 [m]"));
+    w.ChooseTarget(0, "kilometre [km]");
+    QCOMPARE(w.IO()->GetTarget(), QString("3 [km]"));
 }
 
 void IntegConvTest::OptionsSwitchModesKeepingValueAndLog() {
@@ -597,3 +600,27 @@ void IntegConvTest::RightPartKeepsItsShareOfTheWidth() {
 
 VARNEL_GUI_TEST_MAIN(IntegConvTest)
 #include "IntegConvTest.moc"
+
+void IntegConvTest::SearchFiltersTheTreeAndEnterAddsTheMatch() {
+    TStartedWindow w;
+    w.Type("36");
+    auto* search = w.Find<TUnitSearchEdit>("edUnitSearch");
+    search->setFocus();
+    QTest::keyClicks(search, "KILOM");
+    QStringList shown;
+    for (int d = 0; d < w.Tree()->topLevelItemCount(); ++d)
+        for (int c = 0; c < w.Tree()->topLevelItem(d)->childCount(); ++c)
+            if (!w.Tree()->topLevelItem(d)->child(c)->isHidden())
+                shown << w.Tree()->topLevelItem(d)->child(c)->text(0);
+    QCOMPARE(shown, (QStringList{"Length [m]", "Speed [m/s]"}));
+
+    QTest::keyClick(search, Qt::Key_Return);
+    QCOMPARE(w.IO()->GetSource(), QString("36 [km]"));
+    QCOMPARE(w.IO()->GetTarget(), QString("36 [km]"));
+
+    // The field sits on the way from the domain buttons to the tree.
+    QTest::keyClick(search, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Tree()));
+    QTest::keyClick(w.Tree(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(search));
+}

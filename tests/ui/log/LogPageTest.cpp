@@ -332,17 +332,24 @@ void LogPageTest::SourceBackAndTargetBack_data() {
     QTest::addColumn<QString>("action");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("source");
-    QTest::newRow("source back") << "tbSourceBack" << 1 << "1 [\u00C5]";
-    QTest::newRow("target back") << "tbTargetBack" << 2 << "0.005 [mm]";
-    QTest::newRow("double-click") << "double-click" << 2 << "5 [\u00B5m]";
-    QTest::newRow("source back of an empty row") << "tbSourceBack" << 3 << "";
-    QTest::newRow("target back of an empty row") << "tbTargetBack" << 3 << "";
+    QTest::addColumn<QString>("target");
+    QTest::newRow("source back") << "tbSourceBack" << 1 << "1 [\u00C5]"
+                                 << "1E-10 [m]";
+    QTest::newRow("target back") << "tbTargetBack" << 2 << "0.005 [mm]"
+                                 << "";
+    QTest::newRow("double-click") << "double-click" << 2 << "5 [\u00B5m]"
+                                  << "0.005 [mm]";
+    QTest::newRow("source back of an empty row") << "tbSourceBack" << 3 << ""
+                                                 << "";
+    QTest::newRow("target back of an empty row") << "tbTargetBack" << 3 << ""
+                                                 << "";
 }
 
 void LogPageTest::SourceBackAndTargetBack() {
     QFETCH(QString, action);
     QFETCH(int, row);
     QFETCH(QString, source);
+    QFETCH(QString, target);
     TLogWindow w("log_beyond_ascii.log");
     w.Show();
     int modeChanges = 0;
@@ -362,7 +369,7 @@ void LogPageTest::SourceBackAndTargetBack() {
     const QString shown = w.IO()->GetSource();
     w.IO()->SetSource(source);
     QCOMPARE(shown, w.IO()->GetSource());
-    QVERIFY(w.IO()->TargetEmpty());
+    QCOMPARE(w.IO()->GetTarget(), target);
     QVERIFY(modeChanges >= 1);
     QCOMPARE(w.Grid()->rowCount(), 5);
 }
