@@ -108,6 +108,12 @@ TfrmUnitsConvert::~TfrmUnitsConvert() {
     delete takeCentralWidget();
 }
 
+TfrmUnitEdit* TfrmUnitsConvert::UnitEditor() {
+    if (!frmUnitEdit)
+        frmUnitEdit = new TfrmUnitEdit(this);
+    return frmUnitEdit;
+}
+
 TfmUnitModule* TfrmUnitsConvert::Pages(int index) const {
     return index >= 0 && index < PageCount ? pages_[static_cast<size_t>(index)] : nullptr;
 }
@@ -119,12 +125,12 @@ void TfrmUnitsConvert::FormCreate() {
     fmUnitOptions->hide();
     frmOptCont = new TfrmOptCont(this);
     frmProgressMsg = new TfrmProgressMsg(this);
-    frmUnitEdit = new TfrmUnitEdit(this);
     fmUnitOptions->SetUnitsEditor(
         [this](const std::filesystem::path& file) -> std::optional<std::filesystem::path> {
-            if (!frmUnitEdit->OpenUnitsFile(file))
+            TfrmUnitEdit* editor = UnitEditor();
+            if (!editor->OpenUnitsFile(file))
                 return std::nullopt;
-            return frmUnitEdit->FileName;
+            return editor->FileName;
         });
     TrayIcon1 = new TTrayIcon(this);
     TrayIcon1->SetHint(windowTitle());

@@ -65,7 +65,8 @@ public:
     TfmUnitModule* Pages(int index) const;
     TfmUnitOptions* Options() const { return fmUnitOptions; }
     TfrmOptCont* OptionsWindow() const { return frmOptCont; }
-    TfrmUnitEdit* UnitEditor() const { return frmUnitEdit; }
+    // Made when first needed: most sessions never open it.
+    TfrmUnitEdit* UnitEditor();
     TAboutUC* AboutBox() const { return AboutUC; }
     TTrayIcon* TrayIcon() const { return TrayIcon1; }
     int PrevPageIndex = 0;
