@@ -103,6 +103,8 @@ private:
     void CreateButtonStrip();
     void SetupConverter();
     void FillUnitSymbols();
+    void LoadPages();
+    void LoadPageOnEntry(int index);
     void LoadEngines(const std::string& text);
     std::string LoadUnitsAtStart(const std::string& path);
     void SetActivePage(int index);
@@ -143,6 +145,8 @@ private:
     TfmAllUnits* fmCompose1 = nullptr;
     TfmUnitLog* fmUnitLog = nullptr;
     std::array<TfmUnitModule*, PageCount> pages_{};
+    // Filled when first entered rather than at start.
+    bool allUnitsPending_ = false;
     QWidget* pnlApplication = nullptr;
     TClickLabel* imgAbout2 = nullptr;
     QPushButton* btnOptAlone = nullptr;
