@@ -27,15 +27,6 @@ void AppendFolded(std::string& out, char32_t c) {
     }
 }
 
-bool Contains(const std::string& text, std::string_view foldedWord) {
-    return FoldForSearch(text).find(foldedWord) != std::string::npos;
-}
-
-// "ounce" of "ounce (troy)".
-std::string UnqualifiedName(const std::string& name) {
-    return FoldForSearch(Trim(name.substr(0, name.find(" ("))));
-}
-
 } // namespace
 
 std::string FoldForSearch(std::string_view text) {
@@ -47,15 +38,73 @@ std::string FoldForSearch(std::string_view text) {
     return folded;
 }
 
-bool UnitMatches(const TUnit& unit, const TCat& cat, std::string_view foldedWord) {
-    if (foldedWord.empty() || Contains(unit.Name(), foldedWord) ||
-        Contains(unit.Symbol(), foldedWord) || Contains(cat.Name(), foldedWord))
+namespace {
+
+bool Contains(const std::string& text, std::string_view foldedWord) {
+    return FoldForSearch(text).find(foldedWord) != std::string::npos;
+}
+
+// "ounce" of "ounce (troy)".
+std::string UnqualifiedName(const std::string& name) {
+    return FoldForSearch(Trim(name.substr(0, name.find(" ("))));
+}
+
+bool UnitElementMatches(const TXMLUnitType& unit, std::string_view foldedWord) {
+    if (Contains(unit.Name(), foldedWord) || Contains(unit.Symbol(), foldedWord))
         return true;
-    for (const std::string& alias : SplitCommaText(unit.Node().Alias()))
+    for (const std::string& alias : SplitCommaText(unit.Alias()))
         if (Contains(alias, foldedWord))
             return true;
-    for (const std::string& keyword : SplitCommaText(unit.Node().Kw()))
+    for (const std::string& keyword : SplitCommaText(unit.Kw()))
         if (FoldForSearch(keyword) == foldedWord)
+            return true;
+    return false;
+}
+
+bool IsNamed(const std::string& symbol, const std::string& aliases, std::string_view foldedWord) {
+    if (FoldForSearch(symbol) == foldedWord)
+        return true;
+    for (const std::string& alias : SplitCommaText(aliases))
+        if (FoldForSearch(alias) == foldedWord)
+            return true;
+    return false;
+}
+
+bool UnitIsNamed(const TUnit& unit, std::string_view foldedWord) {
+    return IsNamed(unit.Symbol(), unit.Node().Alias(), foldedWord);
+}
+
+} // namespace
+
+bool UnitMatches(const TUnit& unit, const TCat& cat, std::string_view foldedWord) {
+    return foldedWord.empty() || Contains(cat.Name(), foldedWord) ||
+           Contains(unit.Symbol(), foldedWord) || UnitElementMatches(unit.Node(), foldedWord);
+}
+
+bool CategoryNamesUnit(const TXMLCategoryType& category, std::string_view foldedWord) {
+    for (const TXMLUnitType& unit : category.Units())
+        if (unit.Enabled() != 0 && IsNamed(unit.Symbol(), unit.Alias(), foldedWord))
+            return true;
+    return false;
+}
+
+int SearchedUnitIndex(const TCat& cat, std::string_view foldedWord) {
+    const TUnitList& units = cat.Units();
+    for (int i = 0; i < units.Count(); ++i)
+        if (UnitIsNamed(*units[i], foldedWord))
+            return i;
+    for (int i = 0; i < units.Count(); ++i)
+        if (Contains(units[i]->Symbol(), foldedWord) ||
+            UnitElementMatches(units[i]->Node(), foldedWord))
+            return i;
+    return -1;
+}
+
+bool CategoryMatches(const TXMLCategoryType& category, std::string_view foldedWord) {
+    if (foldedWord.empty() || Contains(category.Name(), foldedWord))
+        return true;
+    for (const TXMLUnitType& unit : category.Units())
+        if (unit.Enabled() != 0 && UnitElementMatches(unit, foldedWord))
             return true;
     return false;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "units/UnitsData.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +25,20 @@ struct TUnitMatch {
 // word is part of its name, symbol or an alias, equals one of its keywords,
 // or is part of its category's name. An empty word matches every unit.
 bool UnitMatches(const TUnit& unit, const TCat& cat, std::string_view foldedWord);
+
+// A category whose name matches, or one of whose enabled units does; the
+// window's search filters its category trees with it.
+bool CategoryMatches(const TXMLCategoryType& category, std::string_view foldedWord);
+
+// Whether one of the category's enabled units has the word as its symbol or
+// an alias: the category a search for "mph" means, before any that merely
+// holds the letters.
+bool CategoryNamesUnit(const TXMLCategoryType& category, std::string_view foldedWord);
+
+// The unit of cat a search word points at: the first whose symbol or alias
+// is the word, else the first whose name, symbol, alias or keyword matches;
+// -1 when none does (the category's name may still match).
+int SearchedUnitIndex(const TCat& cat, std::string_view foldedWord);
 
 // The matching units of all categories, in load order.
 std::vector<TUnitMatch> SearchUnits(const TCats& cats, std::string_view word);

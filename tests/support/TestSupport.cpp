@@ -42,6 +42,7 @@ std::string ReadBytes(const std::filesystem::path& file) {
 }
 
 void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
+    std::filesystem::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }

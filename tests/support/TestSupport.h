@@ -27,6 +27,7 @@ std::filesystem::path FixturePath(const std::string& name);
 std::filesystem::path ShippedDataPath(const std::string& name);
 // The raw bytes of a file.
 std::string ReadBytes(const std::filesystem::path& file);
+// Creates the folders on the way.
 void WriteBytes(const std::filesystem::path& file, const std::string& bytes);
 
 } // namespace varnel::test

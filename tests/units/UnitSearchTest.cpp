@@ -72,5 +72,22 @@ TEST(UnitSearch, VariantsAreTheOtherUnitsOfTheSameName) {
     }
 }
 
+TEST(UnitSearch, ASymbolOrAliasTypedWholeWinsOverLettersInAName) {
+    const TCats cats(test::ShippedDataPath("Varnel.unt"));
+    const struct {
+        const char* word;
+        const char* category;
+        const char* unit;
+    } rows[] = {{"mph", "Speed", "mi/h"}, {"mph", "Volume", "amphora"}, {"kilom", "Length", "km"}};
+    for (const auto& row : rows) {
+        const TCat& cat = *cats.Cats(cats.IndexOfCat(row.category));
+        const int unit = SearchedUnitIndex(cat, row.word);
+        ASSERT_GE(unit, 0) << row.word;
+        EXPECT_EQ(cat.Units()[unit]->Symbol(), row.unit) << row.word;
+    }
+    EXPECT_TRUE(CategoryNamesUnit(cats.Cats(cats.IndexOfCat("Speed"))->Node(), "mph"));
+    EXPECT_FALSE(CategoryNamesUnit(cats.Cats(cats.IndexOfCat("Volume"))->Node(), "mph"));
+}
+
 } // namespace
 } // namespace varnel

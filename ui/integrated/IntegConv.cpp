@@ -9,7 +9,10 @@
 #include "ui/pages/CategoryTree.h"
 #include "ui/pages/SimpleOne.h"
 #include "ui/pages/SimplePage.h"
+#include "ui/pages/UnitSearchEdit.h"
 #include "ui/valueline/FrameIO.h"
+#include "units/Cats.h"
+#include "units/UnitSearch.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -148,8 +151,15 @@ void TfmIntegConv::CreateRightPanel() {
     tbarDomains->setObjectName("tbarDomains");
     new TFlowLayout(tbarDomains);
 
+    // Made before the tree, so that Tab reaches it first.
+    edSearch = new TUnitSearchEdit(tsCategories);
     Tree1 = new TCategoryTree(tsCategories);
     Tree1->setObjectName("Tree1");
+    edSearch->SetList(Tree1);
+    connect(edSearch, &TUnitSearchEdit::WordChanged, this,
+            ShowingErrors([this] { Tree1->Filter(edSearch->Word()); }));
+    connect(edSearch, &TUnitSearchEdit::MatchRequested, this,
+            ShowingErrors([this] { edSearchEnter(); }));
     // The panel is narrow: a long name gives way in its middle, so that the
     // core unit at its end stays in sight.
     Tree1->header()->setSectionResizeMode(QHeaderView::Stretch);
@@ -168,6 +178,7 @@ void TfmIntegConv::CreateRightPanel() {
     QVBoxLayout* categories = PlainColumn(tsCategories);
     categories->addWidget(ToolBar1);
     categories->addWidget(tbarDomains);
+    categories->addWidget(edSearch);
     categories->addWidget(Tree1, 1);
 
     tsILog = new QWidget;
@@ -250,6 +261,7 @@ void TfmIntegConv::FillTree() {
             node->setText(0, CategoryText(category));
         }
     }
+    Tree1->Filter(edSearch->Word());
 }
 
 QString TfmIntegConv::CategoryText(const TXMLCategoryType& category) {
@@ -361,13 +373,16 @@ void TfmIntegConv::tbNomerClick(QObject* sender) {
     if (!category || category.Enabled() == 0)
         return;
     const std::string core = PickedCoreSymbol(category);
-    if (core.empty())
-        return;
+    if (!core.empty())
+        AddUnits(core, sign);
+}
+
+void TfmIntegConv::AddUnits(const std::string& units, int sign) {
     TDimRec source;
     TDimRec target;
     IO->GetDim(0, source);
     IO->GetDim(1, target);
-    AddPickedUnits(*iCnv, core, sign, source, target);
+    AddPickedUnits(*iCnv, units, sign, source, target);
     // The rows are rebuilt below; the Simple page must not convert with the
     // old ones in between.
     WriteSourceQuietly(QString::fromStdString(DimRecToText(source)));
@@ -377,6 +392,34 @@ void TfmIntegConv::tbNomerClick(QObject* sender) {
     IO->SetDim(1, target);
     ShowSource(IO->GetSource());
     IO->LogConversion();
+}
+
+void TfmIntegConv::edSearchEnter() {
+    QTreeWidgetItem* node = Tree1->ChosenCategoryNode(edSearch->Word());
+    if (!node)
+        return;
+    Tree1->setCurrentItem(node);
+    Tree1->scrollToItem(node);
+    const std::string unit = SearchedSymbol(Tree1->CategoryOf(node));
+    if (unit.empty())
+        tbNomerClick(Tree1);
+    else
+        AddUnits(unit, 1);
+}
+
+// The unit the search word names in category; empty when only the
+// category's name matches it.
+std::string TfmIntegConv::SearchedSymbol(const TXMLCategoryType& category) const {
+    if (edSearch->Word().empty())
+        return {};
+    for (int i = 0; i < iCnv->CatCount(); ++i) {
+        const TCat& cat = *iCnv->Cats(i);
+        if (cat.Node() != category)
+            continue;
+        const int unit = SearchedUnitIndex(cat, edSearch->Word());
+        return unit >= 0 ? cat.Units()[unit]->Symbol() : std::string();
+    }
+    return {};
 }
 
 QTreeWidgetItem* TfmIntegConv::SelectedNode() const {

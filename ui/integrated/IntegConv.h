@@ -19,6 +19,7 @@ class TConvert;
 class TCategoryTree;
 class TfmIO;
 class TfmSimple;
+class TUnitSearchEdit;
 
 // The integrated converter: the simplified single view. The value line at the
 // top left, the Simple page's rows below it, and on the right a tree of unit
@@ -64,6 +65,9 @@ public slots:
     // joins the source (and, in value mode, the target).
     void tbNomerClick(QObject* sender);
     void Tree1SelectShape(QTreeWidgetItem* node);
+    // Enter in the search field: the chosen match is added as on a
+    // double-click.
+    void edSearchEnter();
     void Tree1UnSelectShape();
     // The category under the mouse is described in the status bar.
     void Tree1MouseEnterShape(QTreeWidgetItem* node);
@@ -81,6 +85,10 @@ private:
     void FillDomainButtons();
     QToolButton* NewDomainButton(const QString& caption, const QString& hint);
     void EnableComposing(QTreeWidgetItem* node);
+    // Adds units (symbols as written in brackets) to the source and, in
+    // value mode, to the target, then converts.
+    void AddUnits(const std::string& units, int sign);
+    std::string SearchedSymbol(const TXMLCategoryType& category) const;
     QTreeWidgetItem* SelectedNode() const;
     // A short guide in place of the Simple page while it has no rows.
     void ShowGuideIfNoRows();
@@ -106,6 +114,7 @@ private:
     QToolButton* tbNomer = nullptr;
     QToolButton* tbDenomin = nullptr;
     QWidget* tbarDomains = nullptr;
+    TUnitSearchEdit* edSearch = nullptr;
     TCategoryTree* Tree1 = nullptr;
     bool resizing_ = false;
     QMetaObject::Connection modeBinding_;

@@ -237,9 +237,15 @@ void TfmUnitLog::SetShowTime(bool on) {
 
 void TfmUnitLog::tbSourceBackClick(QObject* sender) {
     const int row = SelectedRow();
-    const int column = sender == tbTargetBack ? TargetColumn : SourceColumn;
-    IO->SetSource(Cell(row, column).trimmed());
-    IO->SetTarget(QString());
+    if (sender == tbTargetBack) {
+        IO->SetSource(Cell(row, TargetColumn).trimmed());
+        IO->SetTarget(QString());
+    } else {
+        // The whole conversion comes back: the rows take the logged target
+        // units when they are made for the source.
+        IO->SetSource(Cell(row, SourceColumn).trimmed());
+        IO->SetTarget(Cell(row, TargetColumn).trimmed());
+    }
     emit IO->ModeChanged(IO);
 }
 

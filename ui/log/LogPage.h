@@ -35,7 +35,8 @@ public:
     bool ShowTime() const { return showTime_; }
 
 public slots:
-    // " Source Back ", "Target Back" and a double-click on a row.
+    // " Source Back " and a double-click on a row restore the row's source
+    // and target; "Target Back" makes its target the source.
     void tbSourceBackClick(QObject* sender);
     void tbCopyClick();
     void FrameResize();

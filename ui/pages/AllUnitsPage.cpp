@@ -12,7 +12,9 @@
 #include "ui/common/StdText.h"
 #include "ui/pages/CategoryTree.h"
 #include "ui/pages/UnitGrid.h"
+#include "ui/pages/UnitSearchEdit.h"
 #include "ui/valueline/FrameIO.h"
+#include "units/UnitSearch.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -29,6 +31,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace varnel {
 
@@ -115,8 +118,17 @@ void TfmAllUnits::CreateTreePanel() {
     connect(sbSearch4Cat, &QToolButton::clicked, this,
             ShowingErrors([this] { sbSearch4CatClick(); }));
 
+    // Made before the tree, so that Tab reaches it first.
+    edSearch = new TUnitSearchEdit(pnlTree);
     Tree1 = new TCategoryTree(pnlTree);
     Tree1->setObjectName("Tree1");
+    edSearch->SetList(Tree1);
+    connect(edSearch, &TUnitSearchEdit::WordChanged, this, ShowingErrors([this] {
+                Tree1->Filter(edSearch->Word());
+                FilterUnitRows();
+            }));
+    connect(edSearch, &TUnitSearchEdit::MatchRequested, this,
+            ShowingErrors([this] { edSearchEnter(); }));
     connect(Tree1, &QTreeWidget::itemSelectionChanged, this, ShowingErrors([this] {
                 const QList<QTreeWidgetItem*> selected = Tree1->selectedItems();
                 if (selected.isEmpty())
@@ -131,6 +143,7 @@ void TfmAllUnits::CreateTreePanel() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addWidget(tbarDomains);
+    layout->addWidget(edSearch);
     layout->addWidget(Tree1, 1);
 }
 
@@ -220,6 +233,7 @@ void TfmAllUnits::LoadUnits() {
     FrameResize();
     RemoveDomainButtons();
     Tree1->ClearNodes();
+    listedCat_ = nullptr;
     sgSource->ClearRows();
     sgTarget->ClearRows();
     busy_ = false;
@@ -248,6 +262,7 @@ void TfmAllUnits::FillTree() {
             if (category.Enabled() != 0)
                 Tree1->AddCategory(domainNode, category);
     }
+    Tree1->Filter(edSearch->Word());
 }
 
 void TfmAllUnits::AddDomainButtons() {
@@ -306,13 +321,51 @@ void TfmAllUnits::Tree1MouseEnterShape(QTreeWidgetItem* node) {
 
 void TfmAllUnits::ShowCategory(QTreeWidgetItem* node) {
     catName_ = Text(Tree1->CategoryOf(node).Name());
-    if (const TCat* cat = EngineCategory(node)) {
+    listedCat_ = EngineCategory(node);
+    if (const TCat* cat = listedCat_) {
         sgSource->Fill(cat->Units());
         sgTarget->Fill(cat->Units());
     } else {
         sgSource->ClearRows();
         sgTarget->ClearRows();
     }
+    FilterUnitRows();
+}
+
+// The source list keeps the units the search names, unless it names none of
+// them (the category listed is then no match); the target list keeps them
+// all, to convert into.
+void TfmAllUnits::FilterUnitRows() {
+    std::vector<bool> shown(static_cast<size_t>(sgSource->rowCount()), true);
+    if (listedCat_ && listedCat_->Units().Count() == sgSource->rowCount()) {
+        for (int row = 0; row < sgSource->rowCount(); ++row)
+            shown[static_cast<size_t>(row)] =
+                UnitMatches(*listedCat_->Units()[row], *listedCat_, edSearch->Word());
+        if (std::none_of(shown.begin(), shown.end(), [](bool s) { return s; }))
+            shown.assign(shown.size(), true);
+    }
+    for (int row = 0; row < sgSource->rowCount(); ++row)
+        sgSource->setRowHidden(row, !shown[static_cast<size_t>(row)]);
+}
+
+void TfmAllUnits::edSearchEnter() {
+    QTreeWidgetItem* node = Tree1->ChosenCategoryNode(edSearch->Word());
+    if (!node)
+        return;
+    if (Tree1->selectedItems().value(0) != node) {
+        Tree1->clearSelection();
+        Tree1->setCurrentItem(node); // lists the category
+        Tree1->scrollToItem(node);
+    }
+    const TCat* cat = EngineCategory(node);
+    const int row = cat ? SearchedUnitIndex(*cat, edSearch->Word()) : -1;
+    if (!sgSource->HasRow(row))
+        return;
+    sgSource->SelectRow(row);
+    if (composeMode_)
+        Compose(row, 1);
+    else
+        sgSourceSelectCell(row);
 }
 
 const TCat* TfmAllUnits::EngineCategory(QTreeWidgetItem* node) const {

@@ -16,6 +16,7 @@ namespace varnel {
 class TCat;
 class TCategoryTree;
 class TUnitGrid;
+class TUnitSearchEdit;
 
 // The All Units page (categories in a tree, a unit converted to every unit of
 // its category) and, in compose mode, the Edit page (units of the tree added
@@ -57,6 +58,9 @@ public slots:
     void sbSearch4CatClick();
     void sbSearch4UnitClick();
     void Splitter1Moved();
+    // Enter in the search field: the match is chosen and, on the Edit page,
+    // added as on a double-click.
+    void edSearchEnter();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -76,6 +80,7 @@ private:
     void SelectNode(QTreeWidgetItem* node);
     // Lists the units of a category node in both grids.
     void ShowCategory(QTreeWidgetItem* node);
+    void FilterUnitRows();
     const TCat* EngineCategory(QTreeWidgetItem* node) const;
     void ConvertRows(int srcRow, int trgRow);
     void Compose(int row, int sign);
@@ -85,6 +90,7 @@ private:
     QWidget* tbarDomains;
     QToolButton* sbSearch4Cat;
     QList<QWidget*> domainButtons_;
+    TUnitSearchEdit* edSearch;
     TCategoryTree* Tree1;
     QWidget* pnlDimentions;
     QGroupBox* gbSource;
@@ -96,6 +102,7 @@ private:
     QGroupBox* gbTarget;
     TUnitGrid* sgTarget;
 
+    const TCat* listedCat_ = nullptr;
     double treeRatio_ = 0.5;
     bool composeMode_ = false;
     bool busy_ = false;

@@ -3,6 +3,7 @@
 #include "common/TextUtil.h"
 #include "ui/common/StdText.h"
 #include "ui/common/ThemeColours.h"
+#include "units/UnitSearch.h"
 #include "units/UnitsDataOps.h"
 
 #include <QHeaderView>
@@ -10,6 +11,7 @@
 #include <QPainterPath>
 #include <QTreeWidgetItemIterator>
 
+#include <algorithm>
 #include <array>
 
 namespace varnel {
@@ -116,6 +118,38 @@ QTreeWidgetItem* TCategoryTree::FirstCategoryNode() const {
         if (IsCategoryNode(*it))
             return *it;
     return nullptr;
+}
+
+void TCategoryTree::Filter(const std::string& foldedWord) {
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem* domain = topLevelItem(i);
+        bool anyShown = false;
+        for (int j = 0; j < domain->childCount(); ++j) {
+            QTreeWidgetItem* node = domain->child(j);
+            const bool shown = CategoryMatches(CategoryOf(node), foldedWord);
+            node->setHidden(!shown);
+            anyShown |= shown;
+        }
+        domain->setHidden(!anyShown);
+        if (anyShown && !foldedWord.empty())
+            domain->setExpanded(true);
+    }
+}
+
+QTreeWidgetItem* TCategoryTree::ChosenCategoryNode(const std::string& foldedWord) const {
+    std::vector<QTreeWidgetItem*> shown;
+    for (QTreeWidgetItemIterator it(const_cast<TCategoryTree*>(this)); *it; ++it)
+        if (IsCategoryNode(*it) && !(*it)->isHidden() && !(*it)->parent()->isHidden())
+            shown.push_back(*it);
+    if (!foldedWord.empty())
+        for (QTreeWidgetItem* node : shown)
+            if (CategoryNamesUnit(CategoryOf(node), foldedWord))
+                return node;
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    if (!selected.isEmpty() &&
+        std::find(shown.begin(), shown.end(), selected.first()) != shown.end())
+        return selected.first();
+    return shown.empty() ? nullptr : shown.front();
 }
 
 void TCategoryTree::ExpandOnly(const QString& text) {

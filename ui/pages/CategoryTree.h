@@ -30,6 +30,14 @@ public:
     QTreeWidgetItem* NodeOf(const TXMLCategoryType& category) const;
     QTreeWidgetItem* FirstCategoryNode() const;
 
+    // Shows only the categories that match a search word (already folded),
+    // and opens the domains that hold them; an empty word shows them all.
+    void Filter(const std::string& foldedWord);
+    // What Enter in the search field picks: the first category holding a
+    // unit of that symbol or alias, else the selected one if it shows, else
+    // the first one that does.
+    QTreeWidgetItem* ChosenCategoryNode(const std::string& foldedWord) const;
+
     // Every node is expanded exactly when its text equals `text` without
     // regard to case.
     void ExpandOnly(const QString& text);

@@ -8,6 +8,8 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
@@ -144,18 +146,91 @@ QComboBox* TfmSimpleOne::NewUnitList(QWidget* parent, const char* name) {
     return list;
 }
 
-// A list opens when typed into, and a typed letter never picks an entry.
+namespace {
+
+bool IsStepKey(int key) {
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsTypeAhead(const QKeyEvent* key) {
+    const QString text = key->text();
+    return !text.isEmpty() && text.at(0).isPrint() && text.at(0) != u' ' &&
+           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+// The key once more, for the open list: the original goes on to its receiver.
+void SendKeyTo(QWidget* receiver, const QKeyEvent* key) {
+    QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
+                   static_cast<ushort>(key->count()));
+    QCoreApplication::sendEvent(receiver, &copy);
+}
+
+} // namespace
+
 bool TfmSimpleOne::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == cbInUnit || watched == cbOutUnit) && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        if (!text.isEmpty() && text.at(0).isPrint() && text.at(0) != u' ' &&
-            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            static_cast<QComboBox*>(watched)->showPopup();
-            return true;
-        }
+    auto* list = qobject_cast<QComboBox*>(watched);
+    if (!list || (list != cbInUnit && list != cbOutUnit))
+        return QFrame::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return ListKeyPress(list, static_cast<QKeyEvent*>(event));
+    case QEvent::Wheel: {
+        listStepping_ = true;
+        static_cast<QObject*>(list)->event(event);
+        listStepping_ = false;
+        return true;
+    }
+    case QEvent::FocusOut:
+        // Opening its own list takes the focus away without leaving it.
+        if (unsettled_ && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            Settle();
+        break;
+    case QEvent::Leave:
+        if (unsettled_ && !list->hasFocus())
+            Settle();
+        break;
+    default:
+        break;
     }
     return QFrame::eventFilter(watched, event);
+}
+
+// A typed letter opens the list and searches it, and never picks an entry by
+// itself; arrow keys step through the closed list.
+bool TfmSimpleOne::ListKeyPress(QComboBox* list, QKeyEvent* key) {
+    if (list->view()->isVisible()) {
+        // Keys reach the open list even where no pop-up grabs the keyboard.
+        SendKeyTo(list->view(), key);
+        return true;
+    }
+    if (IsTypeAhead(key)) {
+        list->showPopup();
+        SendKeyTo(list->view(), key);
+        return true;
+    }
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (unsettled_) {
+            Settle();
+            return true;
+        }
+        return false;
+    }
+    if (!IsStepKey(key->key()) || key->modifiers() & Qt::AltModifier)
+        return false;
+    listStepping_ = true;
+    static_cast<QObject*>(list)->event(key);
+    listStepping_ = false;
+    return true;
 }
 
 void TfmSimpleOne::Fill() {
@@ -281,11 +356,26 @@ void TfmSimpleOne::cbInUnitChange() {
     Dim->SetUnitIndex(SourceUnitIndex());
     if (OnSourceUnitChange)
         OnSourceUnitChange(this);
+    UnitChosen();
 }
 
 void TfmSimpleOne::cbOutUnitChange() {
     if (OnTargetUnitChange)
         OnTargetUnitChange(this);
+    UnitChosen();
+}
+
+void TfmSimpleOne::UnitChosen() {
+    if (listStepping_)
+        unsettled_ = true;
+    else
+        Settle();
+}
+
+void TfmSimpleOne::Settle() {
+    unsettled_ = false;
+    if (OnUnitSettled)
+        OnUnitSettled(this);
 }
 
 void TfmSimpleOne::sbSI_SourceClick() {

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QToolButton;
 
@@ -28,6 +29,10 @@ public:
     bool ShowSI() const { return showSI_; }
     std::function<void(TfmSimpleOne* row)> OnSourceUnitChange;
     std::function<void(TfmSimpleOne* row)> OnTargetUnitChange;
+    // The user has settled on a unit: a pick from the open list, or the end
+    // of stepping through the closed one (Enter, the focus or the mouse
+    // leaving it). Each step converts; only the settled unit is recorded.
+    std::function<void(TfmSimpleOne* row)> OnUnitSettled;
 
     // Builds the row's texts and lists from its factor.
     void Fill();
@@ -62,6 +67,9 @@ private:
     int UnitIndexOf(QComboBox* list);
     void SelectUnit(QComboBox* list, int number);
     void StepDegree(int step);
+    void UnitChosen();
+    void Settle();
+    bool ListKeyPress(QComboBox* list, QKeyEvent* key);
 
     bool showSI_;
     QLabel* pnlCat = nullptr;
@@ -81,6 +89,9 @@ private:
     QToolButton* sbDegreeUp = nullptr;
     QToolButton* sbDegreeDown = nullptr;
     QFrame* Shape1 = nullptr;
+    // Set while a closed list takes an arrow key or a wheel turn.
+    bool listStepping_ = false;
+    bool unsettled_ = false;
 };
 
 } // namespace varnel

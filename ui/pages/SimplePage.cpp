@@ -180,6 +180,7 @@ void TfmSimple::MakeRow(int index) {
     row->SetShowSI(showSI_);
     row->OnSourceUnitChange = [this](TfmSimpleOne* changed) { SourceUnitChanged(changed); };
     row->OnTargetUnitChange = [this](TfmSimpleOne* changed) { TargetUnitChanged(changed); };
+    row->OnUnitSettled = [this](TfmSimpleOne*) { IO->LogConversion(); };
 }
 
 void TfmSimple::LayOutPanels() {
@@ -208,6 +209,7 @@ void TfmSimple::ReleaseRows() {
             continue;
         row->OnSourceUnitChange = nullptr;
         row->OnTargetUnitChange = nullptr;
+        row->OnUnitSettled = nullptr;
         row->hide();
         row->setParent(nullptr);
         row->deleteLater();
@@ -263,7 +265,6 @@ void TfmSimple::SourceUnitChanged(TfmSimpleOne*) {
     }
     rowsUnits_ = UnitsOf(IO->GetSource());
     SourceChanged(nullptr);
-    IO->LogConversion();
 }
 
 void TfmSimple::TargetUnitChanged(TfmSimpleOne* row) {
@@ -272,7 +273,6 @@ void TfmSimple::TargetUnitChanged(TfmSimpleOne* row) {
     if (number >= 0 && number < row->Dim->Units().Count())
         lastTargets_[row->Dim->Name()] = number;
     SourceChanged(nullptr);
-    IO->LogConversion();
 }
 
 } // namespace varnel

@@ -1,8 +1,8 @@
+#include "support/GuiTestSupport.h"
 #include "ui/about/AboutUC.h"
 #include "ui/about/NetworkFetch.h"
 #include "ui/about/WebLinks.h"
 #include "ui/window/MainWindow.h"
-#include "uisupport/GuiTestSupport.h"
 #include "units/CalendarDay.h"
 #include "units/OwnVersion.h"
 
@@ -112,16 +112,6 @@ QByteArray Pad(int version, const QByteArray& change = "http://127.0.0.1/changes
            "<Application_Change_URL>" +
            change + "</Application_Change_URL></Application_URLs></Web_Info></XML_DIZ_INFO>";
 }
-
-// Every address handed to the desktop while alive.
-struct TOpenedUrls {
-    TOpenedUrls() {
-        previous = SetUrlOpener([this](const QUrl& url) { urls.append(url.toString()); });
-    }
-    ~TOpenedUrls() { SetUrlOpener(std::move(previous)); }
-    QStringList urls;
-    UrlOpener previous;
-};
 
 // The update address points at the test's server while alive.
 struct TUpdateAddress {

@@ -1,7 +1,7 @@
 #include "ui/about/WebLinks.h"
 #include "common/MakerSite.h"
+#include "support/GuiTestSupport.h"
 #include "ui/options/UnitOptions.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,17 +19,6 @@ QString MakerSearch(const QString& query) {
     return QString::fromUtf8(MakerSite::Host.data(), MakerSite::Host.size()) +
            "/cgi-bin/ask4unit.cgi" + query;
 }
-
-// Every address handed to the desktop while alive.
-struct TOpenedUrls {
-    TOpenedUrls() {
-        previous = SetUrlOpener([this](const QUrl& url) { urls.append(url.toString()); });
-    }
-    ~TOpenedUrls() { SetUrlOpener(std::move(previous)); }
-
-    QStringList urls;
-    UrlOpener previous;
-};
 
 // The options frame that GetOptions reads, with the search engine settings.
 struct TSearchOptions {

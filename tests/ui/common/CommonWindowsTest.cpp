@@ -1,10 +1,10 @@
 #include "common/Exception.h"
 #include "common/HelpTopics.h"
+#include "support/GuiTestSupport.h"
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/HelpViewer.h"
 #include "ui/common/Hints.h"
 #include "ui/common/ProgressMsg.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,5 +1,5 @@
-#include "uisupport/EditorTestSupport.h"
-#include "uisupport/GuiTestSupport.h"
+#include "support/EditorTestSupport.h"
+#include "support/GuiTestSupport.h"
 
 #include "convert/Convert.h"
 #include "ui/common/FileDialogs.h"

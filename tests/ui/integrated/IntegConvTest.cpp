@@ -1,14 +1,15 @@
 #include "ui/integrated/IntegConv.h"
 #include "common/FormatValue.h"
 #include "common/HelpTopics.h"
+#include "support/GuiTestSupport.h"
 #include "ui/common/HelpViewer.h"
 #include "ui/log/LogPage.h"
 #include "ui/options/OptCont.h"
 #include "ui/pages/SimpleOne.h"
 #include "ui/pages/SimplePage.h"
+#include "ui/pages/UnitSearchEdit.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/window/MainWindow.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -116,15 +117,7 @@ struct TStartedWindow {
     void ChooseTarget(int row, const QString& entry) const {
         auto* list = Rows().value(row)->findChild<QComboBox*>("cbOutUnit");
         QVERIFY(list);
-        const int index = list->findText(entry);
-        QVERIFY2(index >= 0, qPrintable(entry));
-        list->showPopup();
-        QAbstractItemView* view = list->view();
-        QTRY_VERIFY(view->isVisible());
-        const QModelIndex item = view->model()->index(index, 0);
-        view->scrollTo(item);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-        QTRY_VERIFY(!view->isVisible());
+        ChooseFromList(list, entry);
     }
     QString LogCell(int row, int column) const {
         const QTableWidgetItem* item = Log()->findChild<QTableWidget*>("sgLog")->item(row, column);
@@ -175,6 +168,7 @@ private slots:
     void HelpOpensTheIntegratedTopic_data();
     void HelpOpensTheIntegratedTopic();
     void RightPartKeepsItsShareOfTheWidth();
+    void SearchFiltersTheTreeAndEnterAddsTheMatch();
 };
 
 namespace {
@@ -458,9 +452,10 @@ void IntegConvTest::SourceBackConvertsThroughTheRows() {
 
     QCOMPARE(w.IO()->GetSource(), QString("3 [km]"));
     QCOMPARE(w.RowPanels(), QStringList{"pnlUpper"});
-    QCOMPARE(w.IO()->GetTarget(), QString("3 [km]"));
-    w.ChooseTarget(0, "metre [m]");
+    // The logged target comes back with its units.
     QCOMPARE(w.IO()->GetTarget(), QString("3000 [m]"));
+    w.ChooseTarget(0, "kilometre [km]");
+    QCOMPARE(w.IO()->GetTarget(), QString("3 [km]"));
 }
 
 void IntegConvTest::OptionsSwitchModesKeepingValueAndLog() {
@@ -605,3 +600,27 @@ void IntegConvTest::RightPartKeepsItsShareOfTheWidth() {
 
 VARNEL_GUI_TEST_MAIN(IntegConvTest)
 #include "IntegConvTest.moc"
+
+void IntegConvTest::SearchFiltersTheTreeAndEnterAddsTheMatch() {
+    TStartedWindow w;
+    w.Type("36");
+    auto* search = w.Find<TUnitSearchEdit>("edUnitSearch");
+    search->setFocus();
+    QTest::keyClicks(search, "KILOM");
+    QStringList shown;
+    for (int d = 0; d < w.Tree()->topLevelItemCount(); ++d)
+        for (int c = 0; c < w.Tree()->topLevelItem(d)->childCount(); ++c)
+            if (!w.Tree()->topLevelItem(d)->child(c)->isHidden())
+                shown << w.Tree()->topLevelItem(d)->child(c)->text(0);
+    QCOMPARE(shown, (QStringList{"Length [m]", "Speed [m/s]"}));
+
+    QTest::keyClick(search, Qt::Key_Return);
+    QCOMPARE(w.IO()->GetSource(), QString("36 [km]"));
+    QCOMPARE(w.IO()->GetTarget(), QString("36 [km]"));
+
+    // The field sits on the way from the domain buttons to the tree.
+    QTest::keyClick(search, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Tree()));
+    QTest::keyClick(w.Tree(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(search));
+}

@@ -1,10 +1,10 @@
 #include "ui/log/LogPage.h"
 
 #include "common/ProgramFolder.h"
+#include "support/GuiTestSupport.h"
 #include "ui/log/LogFile.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/window/MainWindow.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QClipboard>
 #include <QProcess>
@@ -303,7 +303,7 @@ void LogPageTest::FileRoundTripBeyondAscii() {
 
     w.window.reset();
 
-    QCOMPARE(w.folder.ReadFile(LogName), ReadBytesOf(FixturePath("log_beyond_ascii.log")));
+    QCOMPARE(w.folder.ReadFile(LogName), ReadBytes(FixturePath("log_beyond_ascii.log")));
 }
 
 void LogPageTest::CharactersBeyondTheCodePageSurviveTheFile() {
@@ -332,17 +332,24 @@ void LogPageTest::SourceBackAndTargetBack_data() {
     QTest::addColumn<QString>("action");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("source");
-    QTest::newRow("source back") << "tbSourceBack" << 1 << "1 [\u00C5]";
-    QTest::newRow("target back") << "tbTargetBack" << 2 << "0.005 [mm]";
-    QTest::newRow("double-click") << "double-click" << 2 << "5 [\u00B5m]";
-    QTest::newRow("source back of an empty row") << "tbSourceBack" << 3 << "";
-    QTest::newRow("target back of an empty row") << "tbTargetBack" << 3 << "";
+    QTest::addColumn<QString>("target");
+    QTest::newRow("source back") << "tbSourceBack" << 1 << "1 [\u00C5]"
+                                 << "1E-10 [m]";
+    QTest::newRow("target back") << "tbTargetBack" << 2 << "0.005 [mm]"
+                                 << "";
+    QTest::newRow("double-click") << "double-click" << 2 << "5 [\u00B5m]"
+                                  << "0.005 [mm]";
+    QTest::newRow("source back of an empty row") << "tbSourceBack" << 3 << ""
+                                                 << "";
+    QTest::newRow("target back of an empty row") << "tbTargetBack" << 3 << ""
+                                                 << "";
 }
 
 void LogPageTest::SourceBackAndTargetBack() {
     QFETCH(QString, action);
     QFETCH(int, row);
     QFETCH(QString, source);
+    QFETCH(QString, target);
     TLogWindow w("log_beyond_ascii.log");
     w.Show();
     int modeChanges = 0;
@@ -362,7 +369,7 @@ void LogPageTest::SourceBackAndTargetBack() {
     const QString shown = w.IO()->GetSource();
     w.IO()->SetSource(source);
     QCOMPARE(shown, w.IO()->GetSource());
-    QVERIFY(w.IO()->TargetEmpty());
+    QCOMPARE(w.IO()->GetTarget(), target);
     QVERIFY(modeChanges >= 1);
     QCOMPARE(w.Grid()->rowCount(), 5);
 }
@@ -411,7 +418,7 @@ void LogPageTest::UnwritableLogIsReportedWithItsPath() {
         QCOMPARE(w.messages.Texts().last(),
                  WriteFailure(log) + "\n\nThe conversions of this session are not saved.");
     }
-    QCOMPARE(w.folder.ReadFile(LogName), ReadBytesOf(FixturePath("log_beyond_ascii.log")));
+    QCOMPARE(w.folder.ReadFile(LogName), ReadBytes(FixturePath("log_beyond_ascii.log")));
 
     // Once the file can be written again, the rows go there and nothing is said.
     w.messages.Clear();
@@ -436,7 +443,7 @@ void LogPageTest::UnloadableUnitsLeaveTheLogAlone() {
         TfrmUnitsConvert window;
         QVERIFY(!window.UnitsLoaded());
     }
-    QCOMPARE(folder.ReadFile(LogName), ReadBytesOf(FixturePath("log_beyond_ascii.log")));
+    QCOMPARE(folder.ReadFile(LogName), ReadBytes(FixturePath("log_beyond_ascii.log")));
 }
 
 void LogPageTest::ColumnsFitTheirTexts() {

@@ -1,9 +1,9 @@
 #include "common/Exception.h"
 #include "common/FormatValue.h"
+#include "support/GuiTestSupport.h"
 #include "ui/options/OptCont.h"
 #include "ui/options/UnitOptions.h"
 #include "ui/options/WindowSizeFile.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -216,7 +216,7 @@ void OptionsTest::SaveWritesExactlyTheTenLines() {
     frame.LoadOptions();
     frame.SaveOptions();
 
-    QCOMPARE(ReadBytesOf(SettingsFile()), ReadBytesOf(FixturePath("gui_settings_expected.ini")));
+    QCOMPARE(ReadBytes(SettingsFile()), ReadBytes(FixturePath("gui_settings_expected.ini")));
 }
 
 void OptionsTest::EmptySettingsLeaveTheControlsAsShown() {
@@ -275,7 +275,7 @@ void OptionsTest::CancelRestoresTheStoredValues() {
 
     QCOMPARE(Control<QSpinBox>(frame, "sePrec")->value(), 6);
     QCOMPARE(Control<QTabWidget>(frame, "pcUserMode")->currentIndex(), 1);
-    QCOMPARE(ReadBytesOf(SettingsFile()), stored);
+    QCOMPARE(ReadBytes(SettingsFile()), stored);
 }
 
 void OptionsTest::OkSavesTheShownValues() {
@@ -325,7 +325,7 @@ void OptionsTest::EditorFileOutsideTheProgramFolderIsRefused() {
         QCOMPARE(error.Message(), std::string("Wrong file dir - must be the executable one"));
     }
     QCOMPARE(opened, folder / "Varnel.unt");
-    QCOMPARE(ReadBytesOf(SettingsFile()), stored);
+    QCOMPARE(ReadBytes(SettingsFile()), stored);
 }
 
 void OptionsTest::EditorFileBecomesTheUnitFile() {
@@ -381,7 +381,7 @@ void OptionsTest::UnwritableSettingsFileKeepsTheOldOne() {
     Control<QLineEdit>(&frame, "eCustomSE")->setText(QString::fromUtf8("\xe2\x88\x9e.example"));
 
     QVERIFY_THROWS_EXCEPTION(varnel::Exception, frame.SaveOptions());
-    QCOMPARE(ReadBytesOf(SettingsFile()), stored);
+    QCOMPARE(ReadBytes(SettingsFile()), stored);
 }
 
 void OptionsTest::WindowSizeFileIsRead_data() {

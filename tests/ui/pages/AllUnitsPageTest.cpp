@@ -2,14 +2,15 @@
 #include "common/MakerSite.h"
 #include "common/TextFile.h"
 #include "convert/Convert.h"
+#include "support/GuiTestSupport.h"
 #include "ui/about/WebLinks.h"
 #include "ui/common/HelpViewer.h"
 #include "ui/options/UnitOptions.h"
 #include "ui/pages/CategoryTree.h"
 #include "ui/pages/UnitGrid.h"
+#include "ui/pages/UnitSearchEdit.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/window/MainWindow.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -193,17 +194,6 @@ struct TWindow {
     std::unique_ptr<TfrmUnitsConvert> window;
 };
 
-// Every address handed to the desktop while alive.
-struct TOpenedUrls {
-    TOpenedUrls() {
-        previous = SetUrlOpener([this](const QUrl& url) { urls.append(url.toString()); });
-    }
-    ~TOpenedUrls() { SetUrlOpener(std::move(previous)); }
-
-    QStringList urls;
-    UrlOpener previous;
-};
-
 QString MakerSearch(const QString& query) {
     return QString::fromUtf8(MakerSite::Host.data(), MakerSite::Host.size()) +
            "/cgi-bin/ask4unit.cgi" + query;
@@ -262,6 +252,7 @@ private slots:
     void CompoundSourceAsksBeforeAllUnits_data();
     void CompoundSourceAsksBeforeAllUnits();
     void HintsReachTheStatusBar();
+    void SearchFiltersAndEnterChoosesTheMatch();
 };
 
 void AllUnitsPageTest::LoadUnitsBuildsTreeAndToolBar() {
@@ -687,3 +678,34 @@ void AllUnitsPageTest::HintsReachTheStatusBar() {
 
 VARNEL_GUI_TEST_MAIN(AllUnitsPageTest)
 #include "AllUnitsPageTest.moc"
+
+void AllUnitsPageTest::SearchFiltersAndEnterChoosesTheMatch() {
+    TPage p(true);
+    p.page->PageSwitch(pkEdit, pkEdit);
+    p.io->SetSource("5 [s]");
+    auto shownCategories = [&p] {
+        QStringList shown;
+        for (QTreeWidgetItemIterator it(p.Tree()); *it; ++it)
+            if ((*it)->parent() && !(*it)->isHidden() && !(*it)->parent()->isHidden())
+                shown << (*it)->text(0).section(" (", 0, 0);
+        return shown;
+    };
+    auto* search = p.Find<TUnitSearchEdit>("edUnitSearch");
+    search->setFocus();
+    QTest::keyClicks(search, "KILO");
+    QCOMPARE(shownCategories(), (QStringList{"Length", "Force", "Speed"}));
+
+    QTest::keyClick(search, Qt::Key_Return);
+    QCOMPARE(p.io->GetSource(), "5 [s.km]");
+    QStringList rows;
+    for (int row = 0; row < p.Grid("sgSource")->rowCount(); ++row)
+        if (!p.Grid("sgSource")->isRowHidden(row))
+            rows << p.Grid("sgSource")->Symbol(row);
+    QCOMPARE(rows, QStringList{"km"});
+
+    search->clear();
+    QCOMPARE(shownCategories().size(), 9); // all of them again
+    QTest::keyClicks(search, "HR");
+    QTest::keyClick(search, Qt::Key_Return); // a word naming no unit adds nothing
+    QCOMPARE(p.io->GetSource(), "5 [s.km]");
+}

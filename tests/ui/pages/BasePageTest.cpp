@@ -1,9 +1,9 @@
 #include "ui/pages/BasePage.h"
 #include "convert/Convert.h"
+#include "support/GuiTestSupport.h"
 #include "ui/pages/BasePageGrid.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/window/MainWindow.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QLabel>
 #include <QScrollBar>

@@ -1,12 +1,12 @@
 #include "ui/pages/SimplePage.h"
 #include "common/TextFile.h"
 #include "convert/Convert.h"
+#include "support/GuiTestSupport.h"
 #include "ui/pages/SimpleOne.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/valueline/SingleRichEdit.h"
 #include "ui/valueline/UnitSymbols.h"
 #include "ui/window/MainWindow.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -92,15 +92,7 @@ struct TSimplePage {
     }
     // Picks an entry the way a user does: opens the list and clicks it.
     static void Choose(QComboBox* list, const QString& entry) {
-        const int index = list->findText(entry);
-        QVERIFY2(index >= 0, qPrintable(entry));
-        list->showPopup();
-        QAbstractItemView* view = list->view();
-        QTRY_VERIFY(view->isVisible());
-        const QModelIndex item = view->model()->index(index, 0);
-        view->scrollTo(item);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-        QTRY_VERIFY(!view->isVisible());
+        ChooseFromList(list, entry);
         QCOMPARE(list->currentText(), entry);
     }
     static void Click(TfmSimpleOne* row, const char* button) {

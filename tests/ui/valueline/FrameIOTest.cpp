@@ -1,8 +1,8 @@
 #include "ui/valueline/FrameIO.h"
 #include "common/AbbrevList.h"
+#include "support/GuiTestSupport.h"
 #include "ui/valueline/SingleRichEdit.h"
 #include "ui/valueline/UnitSymbols.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -1,5 +1,6 @@
 #include "ui/window/MainWindow.h"
 
+#include "support/GuiTestSupport.h"
 #include "ui/common/HelpViewer.h"
 #include "ui/common/ThemeColours.h"
 #include "ui/integrated/IntegConv.h"
@@ -8,7 +9,6 @@
 #include "ui/pages/SimplePage.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/valueline/SingleRichEdit.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,9 +16,11 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -97,6 +99,13 @@ struct TWindow {
     std::unique_ptr<TfrmUnitsConvert> window;
 };
 
+// The shipped units data in place of the fixture.
+void UseShippedUnits(TProgramFolder& folder) {
+    std::filesystem::copy_file(std::filesystem::path(VARNEL_DATA_DIR) / "Varnel.unt",
+                               folder / "Varnel.unt",
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
 } // namespace
 
 class DrivableWindowTest : public QObject {
@@ -111,6 +120,10 @@ private slots:
     void TabReachesRowsTreeAndButtons();
     void SavedSizeLargerThanTheScreenIsFitted();
     void ClearStartsANewQuantity();
+    void ShippedUnitsExpressionAndClear();
+    void SourceBackRestoresTheTargetUnits();
+    void SteppingThroughUnitsRecordsOnlyTheSettledOne_data();
+    void SteppingThroughUnitsRecordsOnlyTheSettledOne();
     void DarkPaletteKeepsTextReadable();
 };
 
@@ -237,6 +250,93 @@ void DrivableWindowTest::ClearStartsANewQuantity() {
 
     QCOMPARE(w.IO()->GetSource(), QString("2 [s]"));
     QCOMPARE(w.Rows().size(), 1);
+}
+
+void DrivableWindowTest::ShippedUnitsExpressionAndClear() {
+    TWindow w(false, UseShippedUnits);
+    w.Enter("5*12+11 [in] = [cm]");
+    QCOMPARE(w.IO()->GetTarget(), QString("180.34 [cm]"));
+    QCOMPARE(w.Problem(), QString());
+
+    QTest::keyClick(w.Input(), Qt::Key_Escape);
+    w.DoubleClick("Volume [m^3]");
+
+    // The value stays, worked out.
+    QCOMPARE(w.IO()->GetSource(), QString("71 [m^3]"));
+    QCOMPARE(w.Rows().size(), 1);
+}
+
+void DrivableWindowTest::SourceBackRestoresTheTargetUnits() {
+    TWindow w;
+    for (const char* quantity : {"36 [km/h] = [m/s]", "5 [kg] = [g]"}) {
+        w.Enter(quantity);
+        w.Log()->Refresh();
+    }
+    QCOMPARE(w.LogRows(), 2);
+
+    auto* grid = w.window->findChild<QTableWidget*>("sgLog");
+    grid->setCurrentCell(1, 1);
+    w.window->findChild<QToolButton*>("tbSourceBack")->click();
+
+    QCOMPARE(w.IO()->GetSource(), QString("36 [km/h]"));
+    QCOMPARE(w.IO()->GetTarget(), QString("10 [m/s]"));
+    QTRY_COMPARE(w.Rows().size(), 2);
+    QStringList targets;
+    for (TfmSimpleOne* row : w.Rows())
+        targets << row->findChild<QComboBox*>("cbOutUnit")->currentText();
+    QCOMPARE(targets, QStringList({"metre [m]", "second [s]"}));
+}
+
+void DrivableWindowTest::SteppingThroughUnitsRecordsOnlyTheSettledOne_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("settleKey");
+    QTest::addColumn<QString>("target");
+    // "m", "mi", "mic" find megagram, milligram and microgram in turn.
+    QTest::newRow("type-ahead in the open list, Enter") << "36 [kg]"
+                                                        << "mic" << int(Qt::Key_Return) << "[mcg]";
+    QTest::newRow("arrow keys, Enter") << "36 [m]"
+                                       << "vvv" << int(Qt::Key_Return) << "3600 [cm]";
+    QTest::newRow("arrow keys, focus leaves") << "36 [m]"
+                                              << "vvv" << int(Qt::Key_Tab) << "3600 [cm]";
+}
+
+// Type-ahead and arrow keys pass several units, but only the unit the user
+// settles on is recorded, as a mouse pick is.
+void DrivableWindowTest::SteppingThroughUnitsRecordsOnlyTheSettledOne() {
+    QFETCH(QString, source);
+    QFETCH(QString, keys);
+    QFETCH(int, settleKey);
+    QFETCH(QString, target);
+    TWindow w;
+    w.Enter(source);
+    QTRY_COMPARE(w.Rows().size(), 1);
+    auto* list = w.Rows().first()->findChild<QComboBox*>("cbOutUnit");
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    const int before = w.LogRows();
+    const QString start = list->currentText();
+    QSet<QString> passed;
+    for (auto signal : {&QComboBox::highlighted, &QComboBox::currentIndexChanged})
+        connect(list, signal, list, [&](int entry) { passed << list->itemText(entry); });
+
+    for (char key : keys.toStdString()) {
+        if (key == 'v')
+            QTest::keyClick(list, Qt::Key_Down);
+        else
+            QTest::keyClick(list, key);
+    }
+    passed.remove(start);
+    QVERIFY2(passed.size() >= 3, qPrintable(QStringList(passed.values()).join(", ")));
+    QCOMPARE(w.LogRows(), before);
+    if (settleKey == Qt::Key_Tab)
+        w.Input()->setFocus();
+    else
+        QTest::keyClick(list, Qt::Key(settleKey));
+
+    QTRY_COMPARE(w.LogRows(), before + 1);
+    QVERIFY2(w.IO()->GetTarget().endsWith(target), qPrintable(w.IO()->GetTarget()));
+    QCOMPARE(w.window->findChild<QTableWidget*>("sgLog")->item(0, 3)->text(), w.IO()->GetTarget());
 }
 
 void DrivableWindowTest::DarkPaletteKeepsTextReadable() {

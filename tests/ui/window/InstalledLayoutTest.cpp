@@ -1,9 +1,9 @@
 #include "common/ProgramFolder.h"
+#include "support/GuiTestSupport.h"
 #include "ui/log/LogPage.h"
 #include "ui/options/UnitOptions.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/window/MainWindow.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QSpinBox>
 #include <QTableWidget>
@@ -25,11 +25,6 @@ std::set<fs::path> FilesUnder(const fs::path& folder) {
     for (const auto& entry : fs::recursive_directory_iterator(folder))
         files.insert(entry.path());
     return files;
-}
-
-void WriteBytes(const fs::path& file, const std::string& bytes) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
 }
 
 } // namespace

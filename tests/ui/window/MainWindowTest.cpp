@@ -2,6 +2,7 @@
 #include "common/Exception.h"
 #include "common/HelpTopics.h"
 #include "convert/Convert.h"
+#include "support/GuiTestSupport.h"
 #include "ui/common/HelpViewer.h"
 #include "ui/common/ProgressMsg.h"
 #include "ui/integrated/IntegConv.h"
@@ -9,7 +10,6 @@
 #include "ui/options/UnitOptions.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/valueline/UnitSymbols.h"
-#include "uisupport/GuiTestSupport.h"
 #include "units/XmlDocument.h"
 
 #include <QClipboard>

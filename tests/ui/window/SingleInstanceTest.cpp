@@ -1,5 +1,5 @@
 #include "ui/window/SingleInstance.h"
-#include "uisupport/GuiTestSupport.h"
+#include "support/GuiTestSupport.h"
 
 #include <QCoreApplication>
 #include <QDir>

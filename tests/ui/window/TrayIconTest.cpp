@@ -1,9 +1,9 @@
 #include "ui/window/TrayIcon.h"
+#include "support/GuiTestSupport.h"
 #include "ui/common/HelpViewer.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ProgramStart.h"
 #include "ui/window/TraySurface.h"
-#include "uisupport/GuiTestSupport.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "uisupport/EditorTestSupport.h"
+#include "support/EditorTestSupport.h"
 
 #include "common/TextFile.h"
 #include "common/Windows1252.h"

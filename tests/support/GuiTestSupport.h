@@ -1,11 +1,13 @@
 #pragma once
 
+#include "support/TestSupport.h"
+#include "ui/about/WebLinks.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/VarnelApplication.h"
 
+#include <QComboBox>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <deque>
@@ -46,13 +48,8 @@ private:
 // A fresh temporary folder that serves as the program folder while alive.
 class TProgramFolder {
 public:
-    TProgramFolder();
-    ~TProgramFolder();
-    TProgramFolder(const TProgramFolder&) = delete;
-    TProgramFolder& operator=(const TProgramFolder&) = delete;
-
-    std::filesystem::path Path() const;
-    std::filesystem::path operator/(const std::string& name) const { return Path() / name; }
+    std::filesystem::path Path() const { return folder_.Path(); }
+    std::filesystem::path operator/(const std::string& name) const { return folder_ / name; }
     // Copies a fixture of tests/data into the folder, under another name if
     // given.
     void CopyFixture(const std::string& fixture, const std::string& as = {}) const;
@@ -60,17 +57,29 @@ public:
     std::string ReadFile(const std::string& name) const;
 
 private:
-    QTemporaryDir dir_;
+    TempFolder folder_{true};
 };
 
-std::filesystem::path FixturePath(const std::string& name);
-// The raw bytes of a file (empty when there is none).
-std::string ReadBytesOf(const std::filesystem::path& file);
+// Every address handed to the desktop while alive.
+struct TOpenedUrls {
+    TOpenedUrls();
+    ~TOpenedUrls();
+    TOpenedUrls(const TOpenedUrls&) = delete;
+    TOpenedUrls& operator=(const TOpenedUrls&) = delete;
+
+    QStringList urls;
+    UrlOpener previous;
+};
+
+// Picks an entry of a drop-down list the way a user does: opens the list and
+// clicks the entry.
+void ChooseFromList(QComboBox* list, const QString& entry);
 
 // The settings file of the running test program in the program folder.
 std::filesystem::path SettingsFile();
 
-// The offscreen platform (unless another is set) and the C locale.
+// The offscreen platform on a large screen (unless another platform is set)
+// and the C locale.
 void PrepareGuiTestEnvironment();
 // Once the application exists: the Fusion style and one font for every
 // family the windows ask for, so layouts do not follow what fonts the machine

@@ -1,8 +1,8 @@
-#include "uisupport/GuiTestSupport.h"
+#include "support/GuiTestSupport.h"
 
-#include "common/ProgramFolder.h"
 #include "ui/options/UnitOptions.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
@@ -11,8 +11,6 @@
 
 #include <clocale>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace varnel::test {
 
@@ -47,48 +45,59 @@ void TMessageBoxRecorder::Clear() {
     questions_.clear();
 }
 
-TProgramFolder::TProgramFolder() {
-    SetProgramFolder(Path());
-}
-
-TProgramFolder::~TProgramFolder() {
-    SetProgramFolder({});
-}
-
-std::filesystem::path TProgramFolder::Path() const {
-    return dir_.path().toStdString();
-}
-
 void TProgramFolder::CopyFixture(const std::string& fixture, const std::string& as) const {
     std::filesystem::copy_file(FixturePath(fixture), Path() / (as.empty() ? fixture : as),
                                std::filesystem::copy_options::overwrite_existing);
 }
 
 void TProgramFolder::WriteFile(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(Path() / name, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    WriteBytes(Path() / name, bytes);
 }
 
 std::string TProgramFolder::ReadFile(const std::string& name) const {
-    return ReadBytesOf(Path() / name);
+    return ReadBytes(Path() / name);
 }
 
-std::string ReadBytesOf(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+TOpenedUrls::TOpenedUrls() {
+    previous = SetUrlOpener([this](const QUrl& url) { urls.append(url.toString()); });
 }
 
-std::filesystem::path FixturePath(const std::string& name) {
-    return std::filesystem::path(VARNEL_TEST_DATA_DIR) / name;
+TOpenedUrls::~TOpenedUrls() {
+    SetUrlOpener(std::move(previous));
+}
+
+void ChooseFromList(QComboBox* list, const QString& entry) {
+    const int index = list->findText(entry);
+    QVERIFY2(index >= 0, qPrintable(entry));
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex item = view->model()->index(index, 0);
+    view->scrollTo(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+    QTRY_VERIFY(!view->isVisible());
 }
 
 std::filesystem::path SettingsFile() {
     return TfmUnitOptions::SettingsFileName();
 }
 
+namespace {
+
+// The plain offscreen screen is 800 x 600, which a scale factor shrinks below
+// the default window; the tests get one screen large enough on every machine.
+std::string PinnedPlatform() {
+    const char* asked = getenv("QT_QPA_PLATFORM");
+    const std::string platform = asked && *asked ? asked : "offscreen";
+    if (platform != "offscreen")
+        return platform;
+    return "offscreen:configfile=" + FixturePath("large-screen.json").string();
+}
+
+} // namespace
+
 void PrepareGuiTestEnvironment() {
-    setenv("QT_QPA_PLATFORM", getenv("QT_QPA_PLATFORM") ? getenv("QT_QPA_PLATFORM") : "offscreen",
-           1);
+    setenv("QT_QPA_PLATFORM", PinnedPlatform().c_str(), 1);
     setenv("LC_ALL", "C", 1);
     // No update check reaches out unless a test serves one.
     setenv("VARNEL_UPDATE_URL", "", 1);
