@@ -9,6 +9,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/StdText.h"
 #include "ui/common/ThemeColours.h"
+#include "ui/common/UserLocale.h"
 #include "ui/valueline/SingleRichEdit.h"
 
 #include <QApplication>
@@ -249,15 +250,19 @@ void TfmIO::SetCell(int col, int row, const QString& text) {
         item->setText(text);
 }
 
+QString TfmIO::TypedLine() const {
+    return WithProgramDecimalPoint(reSource->Text());
+}
+
 QString TfmIO::TypedSource() const {
-    const QString line = reSource->Text();
+    const QString line = TypedLine();
     if (editMode_)
         return WithoutTypedTarget(line);
     return Text(AbbrevsReverted(line + " " + Cells(1, 1)));
 }
 
 QString TfmIO::GetSource() const {
-    const QString line = reSource->Text();
+    const QString line = TypedLine();
     if (editMode_)
         return WithoutTypedTarget(line);
     const QString units = Cells(1, 1);
@@ -428,7 +433,7 @@ void TfmIO::changeEvent(QEvent* event) {
 }
 
 void TfmIO::ShowValueState() {
-    const QString value = reSource->Text().trimmed();
+    const QString value = TypedLine().trimmed();
     const bool number = value.isEmpty() || ReadTypedValue(StdText(value)).Ok;
     const QPalette colours = palette();
     reSource->SetBackground(number

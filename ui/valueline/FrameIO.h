@@ -124,6 +124,8 @@ private:
     void SelectUnitsForTyping();
     bool SourceValueBlank() const;
     void UpdateEditMenu();
+    // The input line, a decimal comma of the user's locale read as a point.
+    QString TypedLine() const;
     // The source as typed, before an expression is worked out.
     QString TypedSource() const;
     void CheckInput();

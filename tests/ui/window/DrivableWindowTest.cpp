@@ -3,6 +3,7 @@
 #include "support/GuiTestSupport.h"
 #include "ui/common/HelpViewer.h"
 #include "ui/common/ThemeColours.h"
+#include "ui/common/UserLocale.h"
 #include "ui/integrated/IntegConv.h"
 #include "ui/log/LogPage.h"
 #include "ui/pages/SimpleOne.h"
@@ -122,6 +123,8 @@ private slots:
     void ClearStartsANewQuantity();
     void ShippedUnitsExpressionAndClear();
     void SourceBackRestoresTheTargetUnits();
+    void DecimalCommaWhereTheLocaleWritesOne_data();
+    void DecimalCommaWhereTheLocaleWritesOne();
     void SteppingThroughUnitsRecordsOnlyTheSettledOne_data();
     void SteppingThroughUnitsRecordsOnlyTheSettledOne();
     void DarkPaletteKeepsTextReadable();
@@ -264,6 +267,39 @@ void DrivableWindowTest::ShippedUnitsExpressionAndClear() {
     // The value stays, worked out.
     QCOMPARE(w.IO()->GetSource(), QString("71 [m^3]"));
     QCOMPARE(w.Rows().size(), 1);
+}
+
+void DrivableWindowTest::DecimalCommaWhereTheLocaleWritesOne_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("German: a comma") << "de_DE"
+                                     << "250 [cm]"
+                                     << "";
+    QTest::newRow("English: refused") << "en_US"
+                                      << ""
+                                      << "Not a number: 2,5.";
+}
+
+// Typed in edit mode and again in value mode.
+void DrivableWindowTest::DecimalCommaWhereTheLocaleWritesOne() {
+    QFETCH(QString, locale);
+    QFETCH(QString, target);
+    QFETCH(QString, problem);
+    SetUserLocale(QLocale(locale));
+    struct TLocaleBack {
+        ~TLocaleBack() { SetUserLocale(QLocale::c()); }
+    } localeBack;
+    TWindow w;
+
+    w.Enter("2,5 [m] = [cm]");
+    QCOMPARE(w.IO()->GetTarget(), target);
+    QCOMPARE(w.Problem(), problem);
+
+    w.Enter("1 [m] = [cm]");
+    w.Type("2,5");
+    QCOMPARE(w.IO()->GetTarget(), target);
+    QCOMPARE(w.Problem(), problem);
 }
 
 void DrivableWindowTest::SourceBackRestoresTheTargetUnits() {
