@@ -2,8 +2,9 @@
 // window, then reads how much memory the program holds once the window is up.
 // Prints one line: "mapped_ms WIDTH HEIGHT rss_kib". Run it with DISPLAY set
 // to a server without a window manager (Xvfb), so that top-level windows are
-// children of the root window.
-// Usage: WindowMapTimer [--settle-ms N] PROGRAM [ARG ...]
+// children of the root window. With --title, windows whose title does not
+// start with TEXT (a splash, a dialog) are passed over.
+// Usage: WindowMapTimer [--settle-ms N] [--title TEXT] PROGRAM [ARG ...]
 
 #include <xcb/xcb.h>
 
@@ -49,8 +50,24 @@ pid_t Start(char** argv) {
     return pid;
 }
 
+bool TitleStartsWith(xcb_connection_t* x, xcb_window_t window, const std::string& prefix) {
+    if (prefix.empty())
+        return true;
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(
+            x, xcb_get_property(x, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+            nullptr),
+        &std::free);
+    if (!reply)
+        return false;
+    const std::string title(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                            static_cast<size_t>(xcb_get_property_value_length(reply.get())));
+    return title.rfind(prefix, 0) == 0;
+}
+
 // The first window mapped straight on the root that is not a menu or tooltip.
-bool WaitForTopLevelMap(xcb_connection_t* x, xcb_window_t& window) {
+bool WaitForTopLevelMap(xcb_connection_t* x, const std::string& title, xcb_window_t& window,
+                        double& mappedAt) {
     const double deadline = NowMs() + MapTimeoutMs;
     pollfd fd{xcb_get_file_descriptor(x), POLLIN, 0};
     while (NowMs() < deadline) {
@@ -64,9 +81,12 @@ bool WaitForTopLevelMap(xcb_connection_t* x, xcb_window_t& window) {
         }
         if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY)
             continue;
+        // Before the title is asked for: that takes a round trip.
+        const double now = NowMs();
         auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event.get());
-        if (!map->override_redirect) {
+        if (!map->override_redirect && TitleStartsWith(x, map->window, title)) {
             window = map->window;
+            mappedAt = now;
             return true;
         }
     }
@@ -77,13 +97,19 @@ bool WaitForTopLevelMap(xcb_connection_t* x, xcb_window_t& window) {
 
 int main(int argc, char** argv) {
     int settleMs = 500;
+    std::string title;
     int first = 1;
-    if (argc > 2 && std::strcmp(argv[1], "--settle-ms") == 0) {
-        settleMs = std::atoi(argv[2]);
-        first = 3;
+    for (; first + 1 < argc; first += 2) {
+        if (std::strcmp(argv[first], "--settle-ms") == 0)
+            settleMs = std::atoi(argv[first + 1]);
+        else if (std::strcmp(argv[first], "--title") == 0)
+            title = argv[first + 1];
+        else
+            break;
     }
     if (first >= argc) {
-        std::fprintf(stderr, "usage: %s [--settle-ms N] PROGRAM [ARG ...]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--settle-ms N] [--title TEXT] PROGRAM [ARG ...]\n",
+                     argv[0]);
         return 2;
     }
     int screenNumber = 0;
@@ -100,8 +126,9 @@ int main(int argc, char** argv) {
     const double start = NowMs();
     const pid_t pid = Start(argv + first);
     xcb_window_t window = 0;
-    const bool mapped = WaitForTopLevelMap(x, window);
-    const double mappedMs = NowMs() - start;
+    double mappedAt = 0;
+    const bool mapped = WaitForTopLevelMap(x, title, window, mappedAt);
+    const double mappedMs = mappedAt - start;
     int status = 0;
     if (!mapped) {
         kill(pid, SIGKILL);

@@ -108,6 +108,12 @@ TfrmUnitsConvert::~TfrmUnitsConvert() {
     delete takeCentralWidget();
 }
 
+TfrmUnitEdit* TfrmUnitsConvert::UnitEditor() {
+    if (!frmUnitEdit)
+        frmUnitEdit = new TfrmUnitEdit(this);
+    return frmUnitEdit;
+}
+
 TfmUnitModule* TfrmUnitsConvert::Pages(int index) const {
     return index >= 0 && index < PageCount ? pages_[static_cast<size_t>(index)] : nullptr;
 }
@@ -119,12 +125,12 @@ void TfrmUnitsConvert::FormCreate() {
     fmUnitOptions->hide();
     frmOptCont = new TfrmOptCont(this);
     frmProgressMsg = new TfrmProgressMsg(this);
-    frmUnitEdit = new TfrmUnitEdit(this);
     fmUnitOptions->SetUnitsEditor(
         [this](const std::filesystem::path& file) -> std::optional<std::filesystem::path> {
-            if (!frmUnitEdit->OpenUnitsFile(file))
+            TfrmUnitEdit* editor = UnitEditor();
+            if (!editor->OpenUnitsFile(file))
                 return std::nullopt;
-            return frmUnitEdit->FileName;
+            return editor->FileName;
         });
     TrayIcon1 = new TTrayIcon(this);
     TrayIcon1->SetHint(windowTitle());
@@ -305,10 +311,9 @@ void TfrmUnitsConvert::SetupConverter() {
     connect(fmIO, &TfmIO::ConversionToLog, fmUnitLog, &TfmUnitModule::Refresh,
             Qt::UniqueConnection);
     fmIO->SetCheckEngine(iCnv.get());
-    for (TfmUnitModule* page : pages_) {
+    for (TfmUnitModule* page : pages_)
         page->SetEngines(fmIO, iCnv.get(), oCnv.get());
-        page->LoadUnits();
-    }
+    LoadPages();
     SetActivePage(EditPageIndex);
     PageControl1Change(nullptr);
     ApplyMode();
@@ -360,6 +365,22 @@ void TfrmUnitsConvert::LoadEngines(const std::string& text) {
     loadedText_ = text;
 }
 
+// The All Units tree of every category takes longer to fill than the rest of
+// the window, and the page is not on screen at start or after a reload.
+void TfrmUnitsConvert::LoadPages() {
+    for (TfmUnitModule* page : pages_)
+        if (page != fmAllUnits1)
+            page->LoadUnits();
+    allUnitsPending_ = true;
+}
+
+void TfrmUnitsConvert::LoadPageOnEntry(int index) {
+    if (allUnitsPending_ && Pages(index) == fmAllUnits1) {
+        allUnitsPending_ = false;
+        fmAllUnits1->LoadUnits();
+    }
+}
+
 void TfrmUnitsConvert::FillUnitSymbols() {
     SetUnitSymbols(iCnv->AllUnits().InputSymbols({ukCore, ukFactor, ukRule}));
 }
@@ -388,8 +409,7 @@ void TfrmUnitsConvert::ReloadUnits(const std::string& path) {
         throw EM("Wrong filename - " + path);
     auto rebuild = [this, source] {
         FillUnitSymbols();
-        for (TfmUnitModule* page : pages_)
-            page->LoadUnits();
+        LoadPages();
         // The integrated view's tree follows the units data in either mode;
         // in the integrated mode ApplyMode sets it up.
         if (IsMultiTab())
@@ -530,6 +550,7 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
         PrevPageIndex = EditPageIndex;
         current = EditPageIndex;
     }
+    LoadPageOnEntry(current);
     BindSource(nullptr);
     const TPageKind newKind = PageKindOfIndex(current);
     const TPageKind oldKind = PageKindOfIndex(PrevPageIndex);

@@ -65,7 +65,8 @@ public:
     TfmUnitModule* Pages(int index) const;
     TfmUnitOptions* Options() const { return fmUnitOptions; }
     TfrmOptCont* OptionsWindow() const { return frmOptCont; }
-    TfrmUnitEdit* UnitEditor() const { return frmUnitEdit; }
+    // Made when first needed: most sessions never open it.
+    TfrmUnitEdit* UnitEditor();
     TAboutUC* AboutBox() const { return AboutUC; }
     TTrayIcon* TrayIcon() const { return TrayIcon1; }
     int PrevPageIndex = 0;
@@ -102,6 +103,8 @@ private:
     void CreateButtonStrip();
     void SetupConverter();
     void FillUnitSymbols();
+    void LoadPages();
+    void LoadPageOnEntry(int index);
     void LoadEngines(const std::string& text);
     std::string LoadUnitsAtStart(const std::string& path);
     void SetActivePage(int index);
@@ -142,6 +145,8 @@ private:
     TfmAllUnits* fmCompose1 = nullptr;
     TfmUnitLog* fmUnitLog = nullptr;
     std::array<TfmUnitModule*, PageCount> pages_{};
+    // Filled when first entered rather than at start.
+    bool allUnitsPending_ = false;
     QWidget* pnlApplication = nullptr;
     TClickLabel* imgAbout2 = nullptr;
     QPushButton* btnOptAlone = nullptr;
