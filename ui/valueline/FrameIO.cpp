@@ -246,8 +246,13 @@ QString TfmIO::Cells(int col, int row) const {
 
 void TfmIO::SetCell(int col, int row, const QString& text) {
     QTableWidgetItem* item = sgIO->item(row, col);
-    if (item->text() != text)
-        item->setText(text);
+    if (item->text() == text)
+        return;
+    item->setText(text);
+    // Units and results too long for a narrow window are cut short: the
+    // tooltip tells them whole.
+    if (row == 1 && col != SignColumn)
+        item->setToolTip(text.trimmed());
 }
 
 QString TfmIO::TypedLine() const {
