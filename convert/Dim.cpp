@@ -96,7 +96,7 @@ void TDim::SetExponent(int32_t degree) {
     }
     exponent_ = degree;
     if (!isRoot_)
-        throw EM("554");
+        throw EM(TInternalError::ExponentOnNonRootFactor);
     // A category of the same power wins over a reciprocal one (an area for
     // m^-2 only when nothing matches exactly); among equals the last wins.
     TCat* exact = nullptr;
@@ -130,7 +130,7 @@ const TUnit* TDim::UnitAt(int32_t index) const {
 const TUnit& TDim::SupUnitAt(int32_t index) const {
     const TUnit* unit = supCat_ != nullptr ? supCat_->Units()[index - Units().Count()] : nullptr;
     if (unit == nullptr)
-        throw EM("56");
+        throw EM(TInternalError::SupplementalUnitMissing);
     return *unit;
 }
 

@@ -237,9 +237,9 @@ void TfmSimple::SourceChanged(QObject*) {
     iCnv->SetNumberText(typed.NumberText);
     ShowCoreMessages(oCnv->SetText(source.toStdString()));
     if (oCnv->DimCount() != iCnv->DimCount())
-        throw EM("221");
+        throw EM(TInternalError::SourceAndTargetFactorsDiffer);
     if (rows_.size() != static_cast<size_t>(iCnv->DimCount()))
-        throw EM("222");
+        throw EM(TInternalError::RowsDoNotMatchFactors);
     for (size_t i = 0; i < rows_.size(); ++i)
         if (rows_[i])
             oCnv->Dims(static_cast<int>(i))->SetUnitIndex(rows_[i]->TargetUnitIndex());

@@ -34,7 +34,6 @@ public:
     int SelectedRow() const;
     // Fires no selection signal.
     void SelectRow(int row);
-    int CoreRow() const { return coreRow_; }
     QString UnitName(int row) const;
     QString Symbol(int row) const;
 
