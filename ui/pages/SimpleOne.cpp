@@ -229,6 +229,10 @@ bool TfmSimpleOne::ListKeyPress(QComboBox* list, QKeyEvent* key) {
         SendKeyTo(list->view(), key);
         return true;
     }
+    // An Alt or Ctrl letter that is no shortcut would search the closed list
+    // and pick a unit by itself.
+    if (!key->text().isEmpty() && key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return true;
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         if (unsettled_) {
             Settle();

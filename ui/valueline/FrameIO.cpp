@@ -378,6 +378,10 @@ void TfmIO::SetEditMode(bool on) {
         if (units.isEmpty())
             units = "[]";
         reSource->SetText(reSource->Text() + " " + units);
+        // Nothing typed yet: the first key starts the quantity rather than
+        // going after an empty "[]".
+        if (SourceValueBlank() && units == "[]")
+            reSource->selectAll();
     } else {
         const QString line = reSource->Text();
         typedTarget_ = TypedTargetUnits(line);

@@ -194,7 +194,11 @@ void DrivableWindowTest::TypedTargetAndExpressionsConvert() {
     QFETCH(QString, problem);
     TWindow w;
 
-    w.Enter(typed);
+    // As a user does on a fresh window: Enter, the quantity, Enter.
+    w.Input()->setFocus();
+    QTest::keyClick(w.Input(), Qt::Key_Return);
+    QTest::keyClicks(w.Input(), typed);
+    QTest::keyClick(w.Input(), Qt::Key_Return);
 
     QVERIFY(!w.IO()->EditMode());
     QCOMPARE(w.IO()->GetTarget(), target);
@@ -360,6 +364,9 @@ void DrivableWindowTest::SteppingThroughUnitsRecordsOnlyTheSettledOne() {
     for (auto signal : {&QComboBox::highlighted, &QComboBox::currentIndexChanged})
         connect(list, signal, list, [&](int entry) { passed << list->itemText(entry); });
 
+    // An Alt letter that is no shortcut picks nothing.
+    QTest::keyClick(list, 'm', Qt::AltModifier);
+    QCOMPARE(list->currentText(), start);
     for (char key : keys.toStdString()) {
         if (key == 'v')
             QTest::keyClick(list, Qt::Key_Down);
