@@ -323,8 +323,8 @@ void TfmAllUnits::ShowCategory(QTreeWidgetItem* node) {
     catName_ = Text(Tree1->CategoryOf(node).Name());
     listedCat_ = EngineCategory(node);
     if (const TCat* cat = listedCat_) {
-        sgSource->Fill(cat->Units());
-        sgTarget->Fill(cat->Units());
+        sgSource->Fill(cat->Units(), *iCnv);
+        sgTarget->Fill(cat->Units(), *iCnv);
     } else {
         sgSource->ClearRows();
         sgTarget->ClearRows();

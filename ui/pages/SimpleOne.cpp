@@ -1,11 +1,13 @@
 #include "ui/pages/SimpleOne.h"
 
+#include "convert/Convert.h"
 #include "convert/Dim.h"
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
 #include "ui/common/StdText.h"
 #include "ui/common/ThemeColours.h"
 #include "ui/pages/UnitComboBox.h"
+#include "ui/pages/UnitGrid.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -328,7 +330,7 @@ int TfmSimpleOne::UnitIndexOf(QComboBox* list) {
         SetHint(list, QString());
         return -1;
     }
-    SetHint(list, "| " + Text(unit->Comment()));
+    SetHint(list, UnitHint(*unit, *Dim->Engine()));
     return number;
 }
 
