@@ -287,4 +287,13 @@ std::unique_ptr<TDim> TConvert::NewDim(const TCat& base) {
     return std::make_unique<TDim>(this, base);
 }
 
+bool TConvert::AllUnitsKnown() const {
+    if (!unitsValid_)
+        return false;
+    for (int i = 0; i < DimCount(); ++i)
+        if (!Dims(i)->UnknownSymbol().empty())
+            return false;
+    return true;
+}
+
 } // namespace varnel

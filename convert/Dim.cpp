@@ -49,6 +49,10 @@ bool TDim::CanConvert() const {
     return !(hasRuleUnits_ && engine_->DimCount() > 1);
 }
 
+bool TDim::AcceptsUnit(int32_t catIndex, int32_t unitIndex, const TCat* supCat) const {
+    return catIndex == catIndex_ && (unitIndex < Units().Count() || supCat == supCat_);
+}
+
 bool TDim::IsSupUnit() const {
     return supCat_ != nullptr && unitIndex_ >= Units().Count();
 }

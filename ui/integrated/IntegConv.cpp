@@ -33,7 +33,6 @@ namespace varnel {
 namespace {
 
 const char* const HintProperty = "hint";
-const QString ExpandAllHint = "Expand All";
 constexpr int SeparatorWidth = 5;
 constexpr int WhiteLineHeight = 2;
 constexpr int DomainButtonPadding = 5;
@@ -276,7 +275,7 @@ void TfmIntegConv::FillDomainButtons() {
         delete item;
     }
     // "All" leads, so that it never stands alone on a wrapped row.
-    layout->addWidget(NewDomainButton("All", ExpandAllHint));
+    layout->addWidget(NewDomainButton("All", TCategoryTree::ExpandAllHint));
     auto* separator = new QFrame(tbarDomains);
     separator->setObjectName("tbDomainSeparator");
     separator->setFrameShape(QFrame::VLine);
@@ -285,12 +284,8 @@ void TfmIntegConv::FillDomainButtons() {
     const TXMLUnitsDataType& root = iCnv->Root();
     if (root) {
         for (TXMLDomainType domain : root.Domains()) {
-            const QString name = QString::fromStdString(domain.Name());
-            QString caption = QString::fromStdString(domain.Comment()).trimmed();
-            // A domain without a comment still gets a button one can read.
-            if (caption.isEmpty())
-                caption = name;
-            layout->addWidget(NewDomainButton(caption, name));
+            layout->addWidget(NewDomainButton(TCategoryTree::DomainCaption(domain),
+                                              QString::fromStdString(domain.Name())));
         }
     }
     separator->setFixedSize(SeparatorWidth, layout->itemAt(0)->widget()->sizeHint().height());
@@ -354,11 +349,7 @@ void TfmIntegConv::ModeChanged(TfmIO*) {
 }
 
 void TfmIntegConv::DomainClick(QToolButton* button) {
-    const QString hint = button->property(HintProperty).toString();
-    if (hint == ExpandAllHint)
-        Tree1->expandAll();
-    else
-        Tree1->ExpandOnly(hint);
+    Tree1->ShowDomain(button->property(HintProperty).toString());
 }
 
 void TfmIntegConv::tbEditModeClick() {

@@ -37,7 +37,6 @@ namespace varnel {
 
 namespace {
 
-const QString ExpandAllHint = "Expand All";
 const char* const HintProperty = "varnelHint";
 
 QIcon SearchImage() {
@@ -273,11 +272,9 @@ void TfmAllUnits::AddDomainButtons() {
     };
     int index = 0;
     for (TXMLDomainType domain : iCnv->Root().Domains()) {
-        // A domain without a comment would give a button without caption.
-        const std::string caption = IsBlank(domain.Comment()) ? domain.Name() : domain.Comment();
         const QString name = "tbDomain" + QString::number(index++);
-        connectClick(AddToolButton(tbarDomains, name.toLatin1().constData(), Text(caption),
-                                   Text(domain.Name())));
+        connectClick(AddToolButton(tbarDomains, name.toLatin1().constData(),
+                                   TCategoryTree::DomainCaption(domain), Text(domain.Name())));
     }
     auto* separator = new QFrame(tbarDomains);
     separator->setObjectName("tbDomainSeparator");
@@ -286,17 +283,13 @@ void TfmAllUnits::AddDomainButtons() {
     separator->setFrameShadow(QFrame::Sunken);
     tbarDomains->layout()->addWidget(separator);
     domainButtons_.append(separator);
-    QToolButton* all = AddToolButton(tbarDomains, "tbAll", "All", ExpandAllHint);
+    QToolButton* all = AddToolButton(tbarDomains, "tbAll", "All", TCategoryTree::ExpandAllHint);
     connectClick(all);
     separator->setFixedSize(5, all->sizeHint().height());
 }
 
 void TfmAllUnits::tbarDomainsClick(QToolButton* button) {
-    const QString hint = button->property(HintProperty).toString();
-    if (hint == ExpandAllHint)
-        Tree1->expandAll();
-    else
-        Tree1->ExpandOnly(hint);
+    Tree1->ShowDomain(button->property(HintProperty).toString());
 }
 
 void TfmAllUnits::Tree1SelectShape(QTreeWidgetItem* node) {

@@ -166,6 +166,20 @@ void TCategoryTree::ExpandOnly(const QString& text) {
         (*it)->setExpanded((*it)->text(0).compare(text, Qt::CaseInsensitive) == 0);
 }
 
+const QString TCategoryTree::ExpandAllHint = "Expand All";
+
+void TCategoryTree::ShowDomain(const QString& hint) {
+    if (hint == ExpandAllHint)
+        expandAll();
+    else
+        ExpandOnly(hint);
+}
+
+QString TCategoryTree::DomainCaption(const TXMLDomainType& domain) {
+    const QString comment = Text(domain.Comment()).trimmed();
+    return comment.isEmpty() ? Text(domain.Name()) : comment;
+}
+
 QString TCategoryTree::CategoryHint(const TXMLCategoryType& category) {
     const int core = IndexOfCoreUnit(category);
     const std::string symbol = core >= 0 ? category.Units()[core].Symbol() : std::string();

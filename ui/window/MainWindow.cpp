@@ -586,13 +586,7 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
         int unitIndex = -1;
         // Only units the data knows are worth keeping: an unknown symbol goes
         // without a question.
-        auto recognised = [this] {
-            for (int i = 0; i < oCnv->DimCount(); ++i)
-                if (!oCnv->Dims(i)->UnknownSymbol().empty())
-                    return false;
-            return oCnv->UnitsValid();
-        };
-        if (!unit.empty() && recognised() && !iCnv->FindUnit(unit, catIndex, unitIndex) &&
+        if (!unit.empty() && oCnv->AllUnitsKnown() && !iCnv->FindUnit(unit, catIndex, unitIndex) &&
             !AskYesNo("Cannot find [" + Text(unit) +
                       "] in all units list. Continue ?\n\nDelete it and continue(Yes) or go back "
                       "to the last tab (No)?")) {

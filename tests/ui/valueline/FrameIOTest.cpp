@@ -349,8 +349,9 @@ void FrameIOTest::TokenColours_data() {
                                                << "kkkkkkk";
     QTest::newRow("quoted text and character codes") << "'ab' #65"
                                                      << "nnnn.nnn";
-    QTest::newRow("the micro sign is no letter") << "5 [\u00B5m]"
-                                                 << "k.krkk";
+    // As the notation reads it: one symbol, unknown to this line.
+    QTest::newRow("the micro sign starts a symbol") << "5 [\u00B5m]"
+                                                    << "k.krrk";
     QTest::newRow("the degree sign is a letter") << "5 [\u00B0C]"
                                                  << "k.kkkk";
     QTest::newRow("blank line") << "   "
