@@ -12,13 +12,13 @@ namespace {
 class CompatibleUnitsTest : public ::testing::Test {
 protected:
     CompatibleUnitsTest() : units(test::ShippedDataPath("Varnel.unt")), compatible(units) {
-        previousPrecision = SetPrecisionProvider([] { return DefaultPrecision; });
+        previousPrecision = SetCurrentPrecision(DefaultPrecision);
     }
-    ~CompatibleUnitsTest() override { SetPrecisionProvider(previousPrecision); }
+    ~CompatibleUnitsTest() override { SetCurrentPrecision(previousPrecision); }
 
     TConvert units;
     TCompatibleUnits compatible;
-    PrecisionProvider previousPrecision;
+    int previousPrecision = DefaultPrecision;
 };
 
 TEST_F(CompatibleUnitsTest, UnitsWithTheSameBaseUnitsConvert) {

@@ -382,10 +382,10 @@ class ShippedConversionTest : public ::testing::Test {
 protected:
     ShippedConversionTest() : engine(test::ShippedDataPath("Varnel.unt")) {
         // The displayed precision must not reach the numbers rules see.
-        previousPrecision = SetPrecisionProvider([] { return DefaultPrecision; });
+        previousPrecision = SetCurrentPrecision(DefaultPrecision);
         engine.SetKeepValue(false);
     }
-    ~ShippedConversionTest() override { SetPrecisionProvider(previousPrecision); }
+    ~ShippedConversionTest() override { SetCurrentPrecision(previousPrecision); }
 
     static std::string Quantity(double x, const std::string& symbol) {
         return FormatValue(x, 17) + " [" + symbol + "]";
@@ -429,7 +429,7 @@ protected:
     }
 
     TConvert engine;
-    PrecisionProvider previousPrecision;
+    int previousPrecision = DefaultPrecision;
     TMessages messages;
 };
 

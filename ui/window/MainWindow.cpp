@@ -134,6 +134,10 @@ void TfrmUnitsConvert::FormCreate() {
         });
     TrayIcon1 = new TTrayIcon(this);
     TrayIcon1->SetHint(windowTitle());
+    connect(&TOptions::Application(), &TOptions::Changed, this, [this] {
+        if (unitsLoaded_)
+            TrayIcon1->SetActive(TOptions::Application().ReadUnchecked().MinimOnTray);
+    });
 
     SetHelpFolder(FindDataFile("help"));
     if (!HasXmlImplementation(XmlImplementationName))
@@ -616,11 +620,11 @@ void TfrmUnitsConvert::btnHideClick() {
 
 void TfrmUnitsConvert::btnOptAloneClick() {
     const std::string before = ReadTextFile(UnitsDataPath());
-    const std::string storedUnitFile = fmUnitOptions->Settings.Value("UnitFile").value_or("");
+    const std::string storedUnitFile =
+        TOptions::Application().Settings().Value("UnitFile").value_or("");
     const bool wasMultiTab = IsMultiTab();
     if (!frmOptCont->ShowOptions(fmUnitOptions))
         return;
-    TrayIcon1->SetActive(GetOptions().MinimOnTray);
     ApplyMode();
     if (ReadTextFile(UnitsDataPath()) != before) {
         try {
