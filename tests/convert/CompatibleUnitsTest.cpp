@@ -45,6 +45,11 @@ TEST_F(CompatibleUnitsTest, UnitsWithTheSameBaseUnitsConvert) {
         {2, "Mach", "km/h", "2450.117 [km/h]"},
         {1, "scfm", "slpm", "26.79113 [slpm]"},
         {1, "slpm", "kat", "0.0007435839 [kat]"},
+        // A frequency counted in revolutions is an angular velocity too.
+        {3000, "rpm", "rad/s", "314.1593 [rad/s]"},
+        {1, "rad/s", "rpm", "9.549297 [rpm]"},
+        {1, "rpm", "deg/s", "6 [deg/s]"},
+        {1, "1/rpm", "s/rad", "9.549297 [s/rad]"},
     };
     for (const auto& row : rows) {
         const TCompatibleResult result = compatible.Convert(row.number, row.source, row.target);
