@@ -167,7 +167,11 @@ void FrameIOTest::AbbreviationsAreShownAndHandedBack() {
     v.io->SetTarget("4 [Ang]");
     QCOMPARE(v.io->Cells(3, 1), QString("4 [\u00C5]"));
     QCOMPARE(v.io->GetTarget(), QString("4 [Ang]"));
+    // Keys of the number keep the units as read; a new list reads them anew.
+    v.Type("1");
+    QCOMPARE(v.io->GetSource(), QString("31 [Ang/s]"));
     SetAbbrevList({});
+    QCOMPARE(v.io->GetSource(), QString("31 [\u00C5/s]"));
 }
 
 void FrameIOTest::SetTargetDropsNaNOnlyWithoutAValue_data() {
