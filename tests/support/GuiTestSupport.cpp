@@ -1,13 +1,18 @@
 #include "support/GuiTestSupport.h"
 
+#include "ui/common/HelpViewer.h"
 #include "ui/options/Options.h"
+#include "ui/window/MainWindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QStatusBar>
 #include <QStyleFactory>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include <clocale>
 #include <cstdlib>
@@ -64,6 +69,50 @@ TOpenedUrls::TOpenedUrls() {
 
 TOpenedUrls::~TOpenedUrls() {
     SetUrlOpener(std::move(previous));
+}
+
+TConverterWindow::TConverterWindow(const TStart& start) {
+    if (!start.Units.empty())
+        folder.CopyFixture(start.Units, "Varnel.unt");
+    if (start.Prepare)
+        start.Prepare(folder);
+    if (!start.Settings.empty()) {
+        std::string text;
+        for (const QString& line : QString::fromStdString(start.Settings).split('\n'))
+            text += line.toStdString() + "\r\n";
+        folder.WriteFile(SettingsFile().filename().string(), text);
+    }
+    window = std::make_unique<TfrmUnitsConvert>();
+    if (start.Show) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+}
+
+TConverterWindow::~TConverterWindow() {
+    window.reset();
+    CloseHelpViewer();
+}
+
+TfmIO* TConverterWindow::IO() const {
+    return window->IO();
+}
+
+QTabWidget* TConverterWindow::Tabs() const {
+    return window->findChild<QTabWidget*>("PageControl1");
+}
+
+int TConverterWindow::Page() const {
+    return Tabs()->currentIndex();
+}
+
+void TConverterWindow::ClickTab(int index, Qt::KeyboardModifiers modifiers) const {
+    QTabBar* bar = Tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, modifiers, bar->tabRect(index).center());
+}
+
+QString TConverterWindow::Status() const {
+    return window->statusBar()->currentMessage();
 }
 
 void ChooseFromList(QComboBox* list, const QString& entry) {

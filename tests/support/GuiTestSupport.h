@@ -12,7 +12,16 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
+
+class QTabWidget;
+
+namespace varnel {
+class TfmIO;
+class TfrmUnitsConvert;
+} // namespace varnel
 
 namespace varnel::test {
 
@@ -69,6 +78,34 @@ struct TOpenedUrls {
 
     QStringList urls;
     UrlOpener previous;
+};
+
+// The converter window started in a fresh program folder, which holds a
+// units data fixture as Varnel.unt and a settings file of the given lines
+// (one per "\n"; none: no settings file, as at a first start).
+struct TConverterWindow {
+    struct TStart {
+        std::string Units = "gui_units.unt"; // empty: no units data file
+        std::string Settings = "UnitFile=Varnel.unt\nMultiTabMode=1";
+        bool Show = true;
+        // Runs on the folder before the window starts.
+        std::function<void(TProgramFolder&)> Prepare;
+    };
+
+    explicit TConverterWindow(const TStart& start);
+    ~TConverterWindow();
+    TConverterWindow(const TConverterWindow&) = delete;
+    TConverterWindow& operator=(const TConverterWindow&) = delete;
+
+    TfmIO* IO() const;
+    QTabWidget* Tabs() const;
+    int Page() const;
+    void ClickTab(int index, Qt::KeyboardModifiers modifiers = {}) const;
+    QString Status() const;
+
+    TProgramFolder folder;
+    TMessageBoxRecorder messages;
+    std::unique_ptr<TfrmUnitsConvert> window;
 };
 
 // Picks an entry of a drop-down list the way a user does: opens the list and

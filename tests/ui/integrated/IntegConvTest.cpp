@@ -35,29 +35,12 @@ namespace {
 
 // The window started in a program folder holding the fixture as its units
 // data; without settings lines there is no settings file, as at a first start.
-struct TStartedWindow {
+struct TStartedWindow : TConverterWindow {
     explicit TStartedWindow(const std::string& settings = "UnitFile=Varnel.unt",
-                            const std::function<void(TProgramFolder&)>& prepare = {}) {
-        folder.CopyFixture("integ_units.unt", "Varnel.unt");
-        if (prepare)
-            prepare(folder);
-        if (!settings.empty()) {
-            std::string text;
-            for (const QString& line : QString::fromStdString(settings).split('\n'))
-                text += line.toStdString() + "\r\n";
-            folder.WriteFile(SettingsFile().filename().string(), text);
-        }
-        window = std::make_unique<TfrmUnitsConvert>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    ~TStartedWindow() {
-        window.reset();
-        CloseHelpViewer();
-    }
+                            const std::function<void(TProgramFolder&)>& prepare = {})
+        : TConverterWindow({"integ_units.unt", settings, true, prepare}) {}
 
     template <class T> T* Find(const char* name) const { return Integ()->findChild<T*>(name); }
-    TfmIO* IO() const { return window->IO(); }
     TfmIntegConv* Integ() const { return window->IntegConv(); }
     TfmSimple* Simple() const { return window->findChild<TfmSimple*>("fmSimple"); }
     TfmUnitLog* Log() const { return window->findChild<TfmUnitLog*>("fmUnitLog"); }
@@ -124,10 +107,6 @@ struct TStartedWindow {
         return item ? item->text().trimmed() : QString();
     }
     int LogRows() const { return Log()->findChild<QTableWidget*>("sgLog")->rowCount(); }
-
-    TProgramFolder folder;
-    TMessageBoxRecorder messages;
-    std::unique_ptr<TfrmUnitsConvert> window;
 };
 
 bool Inside(const QWidget* widget, const QWidget* container) {

@@ -32,16 +32,16 @@ const std::string LogName = "ZureVave.log";
 
 // A program folder with units data, settings and optionally a log file, and
 // the converter window started in it on its Log page.
-struct TLogWindow {
-    explicit TLogWindow(const std::string& logFixture = {}) {
-        folder.CopyFixture("gui_units.unt", "Varnel.unt");
-        folder.WriteFile(SettingsFile().filename().string(),
-                         "UnitFile=Varnel.unt\r\nMultiTabMode=1\r\n");
-        if (!logFixture.empty())
-            folder.CopyFixture(logFixture, LogName);
-        Start();
+struct TLogWindow : TConverterWindow {
+    explicit TLogWindow(const std::string& logFixture = {})
+        : TConverterWindow({"gui_units.unt", "UnitFile=Varnel.unt\nMultiTabMode=1", false,
+                            [logFixture](TProgramFolder& folder) {
+                                if (!logFixture.empty())
+                                    folder.CopyFixture(logFixture, LogName);
+                            }}) {
+        window->resize(640, 420);
+        OpenLogPage();
     }
-    ~TLogWindow() { window.reset(); }
 
     void Start() {
         window = std::make_unique<TfrmUnitsConvert>();
@@ -63,7 +63,6 @@ struct TLogWindow {
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    TfmIO* IO() const { return window->IO(); }
     TfmUnitLog* Page() const { return window->findChild<TfmUnitLog*>("fmUnitLog"); }
     QTableWidget* Grid() const { return window->findChild<QTableWidget*>("sgLog"); }
     QToolButton* Button(const char* name) const { return window->findChild<QToolButton*>(name); }
@@ -102,10 +101,6 @@ struct TLogWindow {
         if (twice)
             QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, cell.center());
     }
-
-    TProgramFolder folder;
-    TMessageBoxRecorder messages;
-    std::unique_ptr<TfrmUnitsConvert> window;
 };
 
 using TConversions = QList<QPair<QString, QString>>;

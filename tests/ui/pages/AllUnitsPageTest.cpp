@@ -167,33 +167,14 @@ struct TPage {
 };
 
 // The converter window started on the test data.
-struct TWindow {
-    explicit TWindow(const QString& extraSettings = QString()) {
-        folder.CopyFixture("allunits_units.unt", "Varnel.unt");
-        folder.WriteFile(SettingsFile().filename().string(),
-                         (Settings + extraSettings).toStdString());
-        window = std::make_unique<TfrmUnitsConvert>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    ~TWindow() {
-        window.reset();
-        CloseHelpViewer();
-    }
+struct TWindow : TConverterWindow {
+    explicit TWindow(const std::string& extraSettings = {})
+        : TConverterWindow({"allunits_units.unt",
+                            "UnitFile=Varnel.unt\nSearchEngine=1\nMultiTabMode=1" + extraSettings,
+                            true,
+                            {}}) {}
 
-    TfmIO* IO() const { return window->IO(); }
-    QTabWidget* Tabs() const { return window->findChild<QTabWidget*>("PageControl1"); }
-    int Page() const { return Tabs()->currentIndex(); }
-    void ClickTab(int index) const {
-        QTabBar* bar = Tabs()->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-    }
     TfmAllUnits* Frame(const char* name) const { return window->findChild<TfmAllUnits*>(name); }
-    QString Status() const { return window->statusBar()->currentMessage(); }
-
-    TProgramFolder folder;
-    TMessageBoxRecorder messages;
-    std::unique_ptr<TfrmUnitsConvert> window;
 };
 
 QString MakerSearch(const QString& query) {
@@ -641,7 +622,7 @@ void AllUnitsPageTest::CompoundSourceAsksBeforeAllUnits() {
     QFETCH(bool, asked);
     QFETCH(int, page);
     QFETCH(QString, after);
-    TWindow w("PromptB4Delete=1\r\n");
+    TWindow w("\nPromptB4Delete=1");
     // Units are typed on the Edit page, where the window opens.
     QCOMPARE(w.Page(), Edit);
     w.IO()->SetSource(source);

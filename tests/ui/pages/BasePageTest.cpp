@@ -23,17 +23,10 @@ namespace {
 constexpr int Simple = 0, Base = 2, Log = 4;
 
 // The window started on the Base page's fixture, shown at its default size.
-struct TBaseWindow {
-    TBaseWindow() {
-        folder.CopyFixture("base_units.unt", "Varnel.unt");
-        folder.WriteFile(SettingsFile().filename().string(),
-                         "UnitFile=Varnel.unt\r\nMultiTabMode=1\r\n");
-        window = std::make_unique<TfrmUnitsConvert>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
+struct TBaseWindow : TConverterWindow {
+    TBaseWindow()
+        : TConverterWindow({"base_units.unt", "UnitFile=Varnel.unt\nMultiTabMode=1", true, {}}) {}
 
-    TfmIO* IO() const { return window->IO(); }
     TfmBase* Page() const { return window->findChild<TfmBase*>("fmBase"); }
     TBasePageGrid* Grid(const char* name) const { return Page()->findChild<TBasePageGrid*>(name); }
     TBasePageGrid* Replaced() const { return Grid("sgReplacedUnits"); }
@@ -41,10 +34,6 @@ struct TBaseWindow {
     TBasePageGrid* AllUnits() const { return Grid("sgAllBaseUnits"); }
     QToolButton* Button(const char* name) const { return Page()->findChild<QToolButton*>(name); }
 
-    void ClickTab(int index) const {
-        QTabBar* bar = window->findChild<QTabWidget*>("PageControl1")->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-    }
     // The source is typed on the Log page, which leaves it alone, and the
     // Base page entered with it.
     void EnterWith(const QString& source) const {
@@ -77,10 +66,6 @@ struct TBaseWindow {
         const QRect sign = sgIO->visualItemRect(sgIO->item(1, 2));
         QTest::mouseClick(sgIO->viewport(), Qt::LeftButton, {}, sign.center());
     }
-
-    TProgramFolder folder;
-    TMessageBoxRecorder messages;
-    std::unique_ptr<TfrmUnitsConvert> window;
 };
 
 // Every row of a grid, its cells joined by "|"; an empty row reads "".

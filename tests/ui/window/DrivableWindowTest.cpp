@@ -35,25 +35,14 @@ namespace {
 
 // The window in the integrated view (or the multi-tab one), started in a
 // program folder with the fixture as its units data.
-struct TWindow {
+struct TWindow : TConverterWindow {
     explicit TWindow(bool multiTab = false,
-                     const std::function<void(TProgramFolder&)>& prepare = {}) {
-        folder.CopyFixture("integ_units.unt", "Varnel.unt");
-        folder.WriteFile(SettingsFile().filename().string(),
-                         std::string("UnitFile=Varnel.unt\r\nMultiTabMode=") +
-                             (multiTab ? "1" : "0") + "\r\n");
-        if (prepare)
-            prepare(folder);
-        window = std::make_unique<TfrmUnitsConvert>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    ~TWindow() {
-        window.reset();
-        CloseHelpViewer();
-    }
+                     const std::function<void(TProgramFolder&)>& prepare = {})
+        : TConverterWindow(
+              {"integ_units.unt",
+               std::string("UnitFile=Varnel.unt\nMultiTabMode=") + (multiTab ? "1" : "0"), true,
+               prepare}) {}
 
-    TfmIO* IO() const { return window->IO(); }
     QWidget* Input() const { return IO()->InputLine(); }
     QTreeWidget* Tree() const { return window->IntegConv()->findChild<QTreeWidget*>("Tree1"); }
     QString Problem() const {
@@ -97,10 +86,6 @@ struct TWindow {
             rows += grid->item(row, 1) && !grid->item(row, 1)->text().isEmpty() ? 1 : 0;
         return rows;
     }
-
-    TProgramFolder folder;
-    TMessageBoxRecorder messages;
-    std::unique_ptr<TfrmUnitsConvert> window;
 };
 
 // The shipped units data in place of the fixture.

@@ -37,39 +37,16 @@ const QString PromptText = "Cannot find [km/min] in all units list. Continue ?\n
                            "continue(Yes) or go back to the last tab (No)?";
 
 // A program folder with units data and settings, and the window started in it.
-struct TStartedWindow {
+struct TStartedWindow : TConverterWindow {
     explicit TStartedWindow(const std::string& settings = "MultiTabMode=1",
-                            const std::string& units = "gui_units.unt") {
-        if (!units.empty())
-            folder.CopyFixture(units, "Varnel.unt");
-        std::string text = "UnitFile=Varnel.unt\r\n";
-        for (const QString& line : QString::fromStdString(settings).split('\n'))
-            text += line.toStdString() + "\r\n";
-        folder.WriteFile(SettingsFile().filename().string(), text);
-        window = std::make_unique<TfrmUnitsConvert>();
-    }
-    ~TStartedWindow() {
-        window.reset();
-        CloseHelpViewer();
-    }
+                            const std::string& units = "gui_units.unt")
+        : TConverterWindow({units, "UnitFile=Varnel.unt\n" + settings, false, {}}) {}
 
-    TfmIO* IO() const { return window->IO(); }
-    QTabWidget* Tabs() const { return window->findChild<QTabWidget*>("PageControl1"); }
-    int Page() const { return Tabs()->currentIndex(); }
-    void ClickTab(int index, Qt::KeyboardModifiers modifiers = {}) const {
-        QTabBar* bar = Tabs()->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, modifiers, bar->tabRect(index).center());
-    }
-    QString Status() const { return window->statusBar()->currentMessage(); }
     bool Knows(const char* symbol) const {
         int cat = -1, unit = -1;
         return window->SourceEngine()->FindUnit(symbol, cat, unit) &&
                window->TargetEngine()->FindUnit(symbol, cat, unit);
     }
-
-    TProgramFolder folder;
-    TMessageBoxRecorder messages;
-    std::unique_ptr<TfrmUnitsConvert> window;
 };
 
 // Confirms the options window once it is shown, after an optional change.
