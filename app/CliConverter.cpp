@@ -216,9 +216,8 @@ int TCliConverter::MatchFactor(const TDim& dim, std::vector<TWantedUnit>& wanted
     for (TWantedUnit& unit : wanted) {
         if (unit.CatIndex != dim.CatIndex())
             continue;
-        const bool samePower =
-            unit.Exponent == dim.Exponent() &&
-            (unit.UnitIndex < dim.Units().Count() || unit.SupCat == dim.SupCat());
+        const bool samePower = unit.Exponent == dim.Exponent() &&
+                               dim.AcceptsUnit(unit.CatIndex, unit.UnitIndex, unit.SupCat);
         if (!samePower)
             throw ECliError("The target unit " + unit.Written + " does not fit " +
                             WrittenFactor(dim) + " of the source.");

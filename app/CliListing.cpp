@@ -77,11 +77,9 @@ void ListMatchingUnits(const TCats& units, std::string_view word, std::ostream& 
         const TCat& cat = *units.Cats(match.CatIndex);
         const TUnit& unit = *cat.Units()[match.UnitIndex];
         out << unit.NameAndSymbol() << "  (" << cat.Name() << ")";
-        std::string separator = "; not to be taken for ";
-        for (const TUnit* variant : VariantsOf(units, unit)) {
-            out << separator << variant->NameAndSymbol();
-            separator = ", ";
-        }
+        const std::string note = VariantNote(units, unit);
+        if (!note.empty())
+            out << "; " << note;
         out << '\n';
     }
 }

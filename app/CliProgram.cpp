@@ -43,19 +43,17 @@ class TPrecisionScope {
 public:
     explicit TPrecisionScope(std::optional<int> precision) {
         if (precision)
-            previous_ = SetPrecisionProvider([digits = *precision] { return digits; });
-        installed_ = precision.has_value();
+            previous_ = SetCurrentPrecision(*precision);
     }
     ~TPrecisionScope() {
-        if (installed_)
-            SetPrecisionProvider(std::move(previous_));
+        if (previous_)
+            SetCurrentPrecision(*previous_);
     }
     TPrecisionScope(const TPrecisionScope&) = delete;
     TPrecisionScope& operator=(const TPrecisionScope&) = delete;
 
 private:
-    PrecisionProvider previous_;
-    bool installed_ = false;
+    std::optional<int> previous_;
 };
 
 void Report(std::ostream& err, const std::string& prefix, const std::string& message) {

@@ -13,11 +13,25 @@ std::vector<Abbrev>& List() {
     return list;
 }
 
+int& Generation() {
+    static int generation = 0;
+    return generation;
+}
+
 } // namespace
 
-const std::vector<Abbrev>& AbbrevList() { return List(); }
+const std::vector<Abbrev>& AbbrevList() {
+    return List();
+}
 
-void SetAbbrevList(std::vector<Abbrev> list) { List() = std::move(list); }
+void SetAbbrevList(std::vector<Abbrev> list) {
+    List() = std::move(list);
+    ++Generation();
+}
+
+int AbbrevListGeneration() {
+    return Generation();
+}
 
 std::vector<Abbrev> ParseAbbrevLines(const std::string& text) {
     std::vector<Abbrev> list;

@@ -1,6 +1,7 @@
 #include "common/Exception.h"
 
 #include <charconv>
+#include <string>
 
 namespace varnel {
 
@@ -19,6 +20,8 @@ bool IsNonZeroInteger(const std::string& text) {
 } // namespace
 
 EM::EM(const std::string& text) : Exception(MessageFor(text)) {}
+
+EM::EM(TInternalError error) : EM(std::to_string(static_cast<int>(error))) {}
 
 std::string EM::MessageFor(const std::string& text) {
     return IsNonZeroInteger(text) ? "internal error #" + text : text;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/InternalErrors.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -18,6 +20,7 @@ public:
 class EM : public Exception {
 public:
     explicit EM(const std::string& text);
+    explicit EM(TInternalError error);
     static std::string MessageFor(const std::string& text);
 };
 

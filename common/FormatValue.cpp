@@ -4,14 +4,15 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace varnel {
 
 namespace {
 
-PrecisionProvider& Provider() {
-    static PrecisionProvider provider;
-    return provider;
+int& PrecisionInUse() {
+    static int digits = DefaultPrecision;
+    return digits;
 }
 
 struct Scientific {
@@ -60,13 +61,13 @@ std::string ScientificNotation(const Scientific& s) {
 
 } // namespace
 
-PrecisionProvider SetPrecisionProvider(PrecisionProvider provider) {
-    PrecisionProvider previous = std::move(Provider());
-    Provider() = std::move(provider);
-    return previous;
+int SetCurrentPrecision(int digits) {
+    return std::exchange(PrecisionInUse(), digits);
 }
 
-int CurrentPrecision() { return Provider() ? Provider()() : DefaultPrecision; }
+int CurrentPrecision() {
+    return PrecisionInUse();
+}
 
 std::string FormatValue(double x, int prec) {
     if (std::isnan(x))
@@ -77,11 +78,13 @@ std::string FormatValue(double x, int prec) {
     if (x == 0)
         return "0";
     Scientific s = ToScientific(std::fabs(x), prec);
-    std::string text = (s.exponent >= -4 && s.exponent < prec) ? FixedNotation(s)
-                                                                : ScientificNotation(s);
+    std::string text =
+        (s.exponent >= -4 && s.exponent < prec) ? FixedNotation(s) : ScientificNotation(s);
     return x < 0 ? "-" + text : text;
 }
 
-std::string FormatValue(double x) { return FormatValue(x, CurrentPrecision()); }
+std::string FormatValue(double x) {
+    return FormatValue(x, CurrentPrecision());
+}
 
 } // namespace varnel

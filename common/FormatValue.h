@@ -1,16 +1,15 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 namespace varnel {
 
 constexpr int DefaultPrecision = 7;
 
-// The number of significant digits comes from the options once they exist;
-// until a provider is installed it is DefaultPrecision.
-using PrecisionProvider = std::function<int()>;
-PrecisionProvider SetPrecisionProvider(PrecisionProvider provider);
+// The number of significant digits of FormatValue(x): whoever owns the
+// options pushes it here; DefaultPrecision until then. Returns the previous
+// one, for a caller that sets it for a while.
+int SetCurrentPrecision(int digits);
 int CurrentPrecision();
 
 // General format with `prec` significant digits (clamped to 2..18): fixed

@@ -21,6 +21,15 @@ const TUnit* CoreUnitOf(const TCat& cat) {
     return cat.Units()[cat.Units().IndexOfCore()];
 }
 
+// A frequency unit named for revolutions (rpm, revolutions per minute)
+// counts turns of the angle unit rev: it is an angular velocity as well.
+constexpr std::string_view TurnName = "revolution";
+constexpr std::string_view TurnSymbol = "rev";
+
+bool CountsTurns(const TCat& cat, const TUnit& unit) {
+    return cat.Kind() == ckSup && unit.Name().starts_with(TurnName);
+}
+
 int32_t BaseUnitCount(const TBaseExponents& exponents) {
     int32_t count = 0;
     for (int32_t e : exponents)
@@ -90,6 +99,8 @@ bool TCompatibleUnits::AddUnit(const TUnitRec& entry, int depth, TBaseUnits& res
         return false;
     const TCat& cat = *units_.Cats(catIndex);
     const TUnit& unit = *cat.Units()[unitIndex];
+    if (depth == 0 && CountsTurns(cat, unit))
+        result.Turns += entry.Degree;
     switch (unit.Kind()) {
     case ukCore:
         break;
@@ -141,15 +152,35 @@ bool TCompatibleUnits::AddCoreOf(const TCat& cat, int32_t degree, int depth,
     return AddEntries(entries, depth + 1, result);
 }
 
+bool TCompatibleUnits::ReadTurnsAsAngle(TBaseUnits& side, const TBaseUnits& other) const {
+    if (side.Turns == 0)
+        return false;
+    const std::optional<TBaseUnits> turn = Decompose(TurnSymbol);
+    if (!turn)
+        return false;
+    TBaseUnits turned = side;
+    turned.Scale *= std::pow(turn->Scale, static_cast<long double>(side.Turns));
+    for (size_t i = 0; i < turned.Exponents.size(); ++i)
+        turned.Exponents[i] += turn->Exponents[i] * side.Turns;
+    for (const auto& [symbol, degree] : turn->OwnDimensions)
+        turned.OwnDimensions[symbol] += degree * side.Turns;
+    std::erase_if(turned.OwnDimensions, [](const auto& own) { return own.second == 0; });
+    if (!turned.SameDimension(other))
+        return false;
+    side = std::move(turned);
+    return true;
+}
+
 TCompatibleResult TCompatibleUnits::Convert(double number, std::string_view sourceUnits,
                                             std::string_view targetUnits) const {
     TCompatibleResult result;
-    const std::optional<TBaseUnits> source = Decompose(sourceUnits);
-    const std::optional<TBaseUnits> target = Decompose(targetUnits);
+    std::optional<TBaseUnits> source = Decompose(sourceUnits);
+    std::optional<TBaseUnits> target = Decompose(targetUnits);
     if (!source || !target)
         return result;
     result.Derived = source->Derived || target->Derived;
-    if (!source->SameDimension(*target)) {
+    if (!source->SameDimension(*target) && !ReadTurnsAsAngle(*source, *target) &&
+        !ReadTurnsAsAngle(*target, *source)) {
         result.Error = "Not compatible: " + source->Written + " is " + source->DimensionText() +
                        ", " + target->Written + " is " + target->DimensionText() + ".";
         return result;

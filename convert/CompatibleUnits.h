@@ -23,6 +23,9 @@ struct TBaseUnits {
     const TUnit* RuleUnit = nullptr;
     // Some unit stands for more than one base unit (J, kW, a speed).
     bool Derived = false;
+    // The power of revolutions a frequency unit counts (rpm: 1); such a unit
+    // is also an angle per time.
+    int32_t Turns = 0;
     // The units in the data's own symbols.
     std::string Written;
 
@@ -60,6 +63,9 @@ private:
     bool AddEntries(const TUnitEntries& entries, int depth, TBaseUnits& result) const;
     bool AddUnit(const TUnitRec& entry, int depth, TBaseUnits& result) const;
     bool AddCoreOf(const TCat& cat, int32_t degree, int depth, TBaseUnits& result) const;
+    // Reads the revolutions side counts as angles (1 rev = 2 pi rad) when
+    // that makes it agree with other.
+    bool ReadTurnsAsAngle(TBaseUnits& side, const TBaseUnits& other) const;
 
     const TConvert& units_;
 };

@@ -138,7 +138,7 @@ bool TConvert::AddKnownUnit(const TUnitRec& unit, int catIndex, int unitIndex,
         return false;
     }
     if (supplemental && cat.RootCat() == nullptr)
-        throw EM("357");
+        throw EM(TInternalError::SupplementalWithoutRoot);
     if (IsDuplicate(cat, catIndex, supplemental, messages))
         return false;
     if (kind == ckComp) {
@@ -150,7 +150,7 @@ bool TConvert::AddKnownUnit(const TUnitRec& unit, int catIndex, int unitIndex,
     }
     const int baseIndex = supplemental ? IndexOfCatObject(cat.RootCat()) : catIndex;
     if (lookup_->CatKind(*this, baseIndex) != ckRoot)
-        throw EM("358");
+        throw EM(TInternalError::FactorOnNonRootCategory);
     std::unique_ptr<TDim> dim = NewDim(*Cats(baseIndex));
     dim->catIndex_ = baseIndex;
     if (supplemental) {
@@ -285,6 +285,15 @@ std::unique_ptr<TDim> TConvert::NewDim(const TCat& base) {
         }
     }
     return std::make_unique<TDim>(this, base);
+}
+
+bool TConvert::AllUnitsKnown() const {
+    if (!unitsValid_)
+        return false;
+    for (int i = 0; i < DimCount(); ++i)
+        if (!Dims(i)->UnknownSymbol().empty())
+            return false;
+    return true;
 }
 
 } // namespace varnel

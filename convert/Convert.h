@@ -55,6 +55,8 @@ public:
     const std::string& NumberText() const { return numberText_; }
     void SetNumberText(std::string text) { numberText_ = std::move(text); }
     bool UnitsValid() const { return unitsValid_; }
+    // The units were read and every symbol names a unit of the data.
+    bool AllUnitsKnown() const;
     bool KeepValue() const { return keepValue_; }
     void SetKeepValue(bool keep) { keepValue_ = keep; }
 

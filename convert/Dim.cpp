@@ -49,6 +49,10 @@ bool TDim::CanConvert() const {
     return !(hasRuleUnits_ && engine_->DimCount() > 1);
 }
 
+bool TDim::AcceptsUnit(int32_t catIndex, int32_t unitIndex, const TCat* supCat) const {
+    return catIndex == catIndex_ && (unitIndex < Units().Count() || supCat == supCat_);
+}
+
 bool TDim::IsSupUnit() const {
     return supCat_ != nullptr && unitIndex_ >= Units().Count();
 }
@@ -96,7 +100,7 @@ void TDim::SetExponent(int32_t degree) {
     }
     exponent_ = degree;
     if (!isRoot_)
-        throw EM("554");
+        throw EM(TInternalError::ExponentOnNonRootFactor);
     // A category of the same power wins over a reciprocal one (an area for
     // m^-2 only when nothing matches exactly); among equals the last wins.
     TCat* exact = nullptr;
@@ -130,7 +134,7 @@ const TUnit* TDim::UnitAt(int32_t index) const {
 const TUnit& TDim::SupUnitAt(int32_t index) const {
     const TUnit* unit = supCat_ != nullptr ? supCat_->Units()[index - Units().Count()] : nullptr;
     if (unit == nullptr)
-        throw EM("56");
+        throw EM(TInternalError::SupplementalUnitMissing);
     return *unit;
 }
 

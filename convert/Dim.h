@@ -37,6 +37,9 @@ public:
 
     bool CanConvert() const;
     bool IsSupUnit() const;
+    // Whether unit unitIndex of a factor of category catIndex, whose units
+    // past the category's own are those of supCat, can be this factor's unit.
+    bool AcceptsUnit(int32_t catIndex, int32_t unitIndex, const TCat* supCat) const;
     // Makes the category's core unit the factor's unit.
     void ToCore();
     // Makes unit n the factor's unit; on an engine that does not keep its

@@ -23,12 +23,16 @@ const std::string* Rewritten(const std::string& symbol, AbbrevDirection directio
     return nullptr;
 }
 
+void RewriteFactors(std::vector<TUnitRec>& factors, AbbrevDirection direction) {
+    for (TUnitRec& factor : factors)
+        if (const std::string* symbol = Rewritten(factor.Symbol, direction))
+            factor.Symbol = *symbol;
+}
+
 std::string RewriteSymbols(std::string_view text, AbbrevDirection direction, TMessages& messages) {
     TDimRec rec;
     StrToDimRec(text, rec, messages);
-    for (TUnitRec& factor : rec.Factors)
-        if (const std::string* symbol = Rewritten(factor.Symbol, direction))
-            factor.Symbol = *symbol;
+    RewriteFactors(rec.Factors, direction);
     return DimRecToText(rec);
 }
 
@@ -105,6 +109,10 @@ std::string ApplyAbbrevs(std::string_view text, TMessages& messages) {
 
 std::string RevertAbbrevs(std::string_view text, TMessages& messages) {
     return RewriteSymbols(text, AbbrevDirection::ValueToName, messages);
+}
+
+void RevertAbbrevsOf(std::vector<TUnitRec>& factors) {
+    RewriteFactors(factors, AbbrevDirection::ValueToName);
 }
 
 } // namespace varnel

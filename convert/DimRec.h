@@ -25,5 +25,8 @@ TDimRec DimPower(const TDimRec& rec, int n);
 
 std::string ApplyAbbrevs(std::string_view text, TMessages& messages);
 std::string RevertAbbrevs(std::string_view text, TMessages& messages);
+// The factors' symbols that are abbreviation values turned back into names,
+// as RevertAbbrevs does for a whole quantity.
+void RevertAbbrevsOf(std::vector<TUnitRec>& factors);
 
 } // namespace varnel

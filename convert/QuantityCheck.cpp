@@ -76,7 +76,10 @@ size_t SymbolPosition(std::string_view quantity, size_t open, const std::string&
 }
 
 // The notation's own message when the units cannot be parsed.
-bool ParseQuietly(std::string_view quantity, TUnitEntries& entries, std::string& problem) {
+
+} // namespace
+
+bool ParseQuantityUnits(std::string_view quantity, TUnitEntries& entries, std::string& problem) {
     std::string notation(quantity);
     TextInBrackets(notation);
     TMessages messages;
@@ -85,8 +88,6 @@ bool ParseQuietly(std::string_view quantity, TUnitEntries& entries, std::string&
         problem = messages.front();
     return parsed;
 }
-
-} // namespace
 
 TTypedValue ReadTypedValue(std::string_view text) {
     const std::string value = WithoutBlanks(text);
@@ -139,15 +140,20 @@ std::string QuantityProblem(std::string_view quantity) {
     }
     TUnitEntries entries;
     std::string problem;
-    ParseQuietly(quantity, entries, problem);
+    ParseQuantityUnits(quantity, entries, problem);
     return problem;
 }
 
 std::string UnknownUnitProblem(std::string_view quantity, const TConvert& units) {
     TUnitEntries entries;
     std::string problem;
-    if (!ParseQuietly(quantity, entries, problem))
+    if (!ParseQuantityUnits(quantity, entries, problem))
         return {};
+    return UnknownUnitProblem(quantity, entries, units);
+}
+
+std::string UnknownUnitProblem(std::string_view quantity, const TUnitEntries& entries,
+                               const TConvert& units) {
     for (const TUnitRec& entry : entries) {
         int cat = -1;
         int unit = -1;

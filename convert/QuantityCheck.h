@@ -1,5 +1,7 @@
 #pragma once
 
+#include "units/UnitNotation.h"
+
 #include <string>
 #include <string_view>
 
@@ -26,5 +28,11 @@ std::string QuantityProblem(std::string_view quantity);
 // character position; empty when there is none. Such a unit is carried
 // through a conversion unchanged.
 std::string UnknownUnitProblem(std::string_view quantity, const TConvert& units);
+// The same for a quantity whose units are already parsed into `entries`.
+std::string UnknownUnitProblem(std::string_view quantity, const TUnitEntries& entries,
+                               const TConvert& units);
+// The units of a quantity as the checks read them; false, with the
+// notation's reason in `problem`, when they break the notation.
+bool ParseQuantityUnits(std::string_view quantity, TUnitEntries& entries, std::string& problem);
 
 } // namespace varnel

@@ -53,7 +53,6 @@ public:
     bool Contains(std::string_view name) const { return Find(name) != nullptr; }
     std::size_t Count() const { return entries_.size(); }
     const std::string& Name(std::size_t index) const { return entries_[index].first; }
-    std::size_t LongestName() const { return longest_; }
 
     // True when every name is made of letters and digits and holds neither
     // "DIV" nor "MOD": such names never hide an operator.

@@ -17,13 +17,10 @@ public:
 
     bool Empty() const { return opCount_ == 0; }
     explicit operator bool() const { return !Empty(); }
-    std::size_t OpCount() const { return opCount_; }
-    std::size_t CellCount() const { return cellCount_; }
 
     // The first operation, or none; the operations are linked through Next.
     TParserOp* First() const { return opCount_ ? &ops_[0] : nullptr; }
     // The operation whose result cell holds the value of the whole expression.
-    TParserOp* Last() const { return opCount_ ? &ops_[opCount_ - 1] : nullptr; }
 
     TParserOp& Op(std::size_t index) { return ops_[index]; }
     double* Cell(std::size_t index) { return &cells_[index]; }

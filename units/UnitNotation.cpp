@@ -419,6 +419,11 @@ bool ReadInteger(std::string_view text, int32_t& value) {
 
 } // namespace
 
+bool IsSymbolLetter(char32_t c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
+           ParserLetters.find(c) != std::u32string_view::npos;
+}
+
 int SplitTokens(std::string_view text, std::vector<TTokenRec>& tokens, TMessages& messages) {
     return SplitCodePoints(Decode(text), tokens, messages);
 }

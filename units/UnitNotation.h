@@ -35,6 +35,11 @@ struct TTokenRec {
 constexpr int MaxTokens = 100;
 
 // More than MaxTokens tokens add a message and keep the first MaxTokens.
+// A character that may start a unit symbol as the notation reads it: an
+// ASCII letter, "_", or one of the few others symbols are typed with (°, Å,
+// µ, Greek mu, Omega, the ohm sign). Digits may follow it in a symbol.
+bool IsSymbolLetter(char32_t c);
+
 int SplitTokens(std::string_view text, std::vector<TTokenRec>& tokens, TMessages& messages);
 
 // True when text is a valid unit notation; on false the reason has been added

@@ -44,7 +44,12 @@ int SearchedUnitIndex(const TCat& cat, std::string_view foldedWord);
 std::vector<TUnitMatch> SearchUnits(const TCats& cats, std::string_view word);
 
 // The other units of the same name with another qualifier, "ounce (troy)"
-// for "ounce (avoirdupois)": what a user may have meant instead.
+// for "ounce (avoirdupois)", and those known to be taken for it under
+// another name or the same written symbol: what a user may have meant.
 std::vector<const TUnit*> VariantsOf(const TCats& cats, const TUnit& unit);
+
+// "not to be taken for ounce (troy) [ozt], ..."; empty for a unit without
+// variants. The hints of the window and `varnel --search` say it alike.
+std::string VariantNote(const TCats& cats, const TUnit& unit);
 
 } // namespace varnel

@@ -2,7 +2,7 @@
 #include "convert/Convert.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/VarnelApplication.h"
-#include "ui/options/UnitOptions.h"
+#include "ui/options/Options.h"
 #include "ui/pages/SimpleOne.h"
 #include "ui/pages/SimplePage.h"
 #include "ui/valueline/FrameIO.h"
@@ -38,7 +38,7 @@ struct TConverterOnSimplePage {
         std::filesystem::copy_file(std::filesystem::path(VARNEL_DATA_DIR) / "Varnel.unt",
                                    folder / "Varnel.unt");
         SetProgramFolder(folder);
-        std::ofstream(TfmUnitOptions::SettingsFileName(), std::ios::binary)
+        std::ofstream(TOptions::SettingsFileName(), std::ios::binary)
             << "UnitFile=Varnel.unt\r\nMultiTabMode=1\r\n";
         SetMessageBoxFunction([](TMessageKind, const QString& text) {
             std::fprintf(stderr, "message: %s\n", qPrintable(text));

@@ -1,6 +1,6 @@
 """Fluids: density, flow rates, viscosity and the scales of liquids."""
 
-from core import Domain, Fr, IN, LBF
+from core import ATM, Domain, Fr, IN, K_BOLTZMANN, LBF, N_AVOGADRO, format_number
 
 domain = Domain("Fluids", "Fluid")
 
@@ -34,6 +34,35 @@ specific_volume.auto("cubic metre per tonne", "m^3/t", "metric", "")
 specific_volume.auto("cubic foot per pound", "ft^3/lb", "imperial,US", "")
 specific_volume.auto("cubic inch per pound", "in^3/lb", "imperial,US", "")
 specific_volume.auto("cubic foot per short ton", "ft^3/ton", "US", "")
+
+# Gas flows at standard conditions measure an amount of gas, not a volume: a
+# standard litre is the gas that fills a litre at the reference temperature
+# and pressure. As molar flows they convert among themselves whatever their
+# reference conditions, and to mol/s or kat, but not to an actual volume flow.
+R_GAS = N_AVOGADRO * K_BOLTZMANN  # J/(mol.K), exact since 2019
+
+
+def standard_molar_volume(kelvin, pascal):
+    return R_GAS * kelvin / pascal  # m^3/mol of an ideal gas
+
+
+VM_0C = standard_molar_volume(Fr(27315, 100), ATM)
+VM_60F = standard_molar_volume(Fr(45967 + 6000, 180), ATM)  # 60 degF in kelvin
+gas_flow = domain.category("Standard gas flow", "root",
+                           "Gas flow stated as volume at reference conditions; a molar flow")
+gas_flow.core_unit("mole per second", "mol/s", "SI", "SI coherent unit of amount per time",
+                   in_base="mol/s")
+gas_flow.unit("standard cubic centimetre per minute", "sccm", Fr(1, 10 ** 6) / VM_0C / 60,
+              "engineering,scientific",
+              "1 cm^3 of ideal gas per minute at 0 degC and 101.325 kPa (mass flow controllers) "
+              "= %s mol/s" % format_number(Fr(1, 10 ** 6) / VM_0C / 60))
+gas_flow.unit("standard litre per minute", "slpm", Fr(1, 1000) / VM_0C / 60, "engineering",
+              "1 L of ideal gas per minute at 0 degC and 101.325 kPa = %s mol/s"
+              % format_number(Fr(1, 1000) / VM_0C / 60))
+gas_flow.unit("standard cubic foot per minute", "scfm", (12 * IN) ** 3 / VM_60F / 60,
+              "US,engineering",
+              "1 ft^3 of ideal gas per minute at 60 degF and 14.696 psi (101.325 kPa), the US "
+              "gas industry's standard = %s mol/s" % format_number((12 * IN) ** 3 / VM_60F / 60))
 
 volume_flow = domain.category("Volume flow rate", "comp", "Volume per time; discharge")
 volume_flow.core_unit("cubic metre per second", "m^3/s", "SI", "SI coherent unit")

@@ -1,6 +1,6 @@
 """Space and time: length, area, volume, angle, time and their compounds."""
 
-from core import (C_LIGHT, DAY, D, Domain, FT, FT_US, Fr, GAL_UK, GAL_US, HOUR, IN, MI,
+from core import (C_LIGHT, DAY, D, Domain, FT, FT_US, Fr, G_N, GAL_UK, GAL_US, HOUR, IN, MI,
                   MINUTE, PI, YD, YEAR_J)
 
 domain = Domain("Space and time", "Space")
@@ -456,6 +456,17 @@ speed.auto("astronomical unit per day", "au/d", "astronomical", "")
 speed.auto("speed of light (light-year per year)", "ly/yr", "astronomical,natural", "the speed of light in vacuum c")
 speed.auto("Bohr radius per atomic time", "a0/t_au", "atomic", "atomic unit of velocity")
 
+# Mach as a speed: the speed of sound at one stated condition, kept in a root
+# category of its own (a compound category takes only length per time), with
+# a coherent core that converts to m/s through base units.
+SOUND_ISA = D("340.294")  # m/s, ICAO standard atmosphere, sea level, 15 degC
+sound = domain.category("Speed of sound multiples", "root",
+                        "Speeds stated against the speed of sound at sea level, 15 degC")
+sound.core_unit("SI speed", "m_s", "SI", "SI coherent unit, 1 m_s = 1 m/s", in_base="m/s")
+sound.unit("Mach (sea level, 15 degC)", "Mach", SOUND_ISA, "engineering",
+           "speed of sound in dry air at sea level and 15 degC, 340.294 m/s (ICAO standard "
+           "atmosphere, Doc 7488); Mach at altitude is less")
+
 acceleration = domain.category("Acceleration", "comp", "Length per time squared")
 acceleration.core_unit("metre per second squared", "m/s^2", "SI", "SI coherent unit")
 acceleration.auto("galileo (gal)", "cm/s^2", "CGS,scientific", "the gal (Gal) of gravimetry")
@@ -466,6 +477,17 @@ acceleration.auto("kilometre per hour squared", "km/h^2", "metric", "")
 acceleration.auto("foot per second squared", "ft/s^2", "imperial,US", "")
 acceleration.auto("inch per second squared", "in/s^2", "imperial,US", "")
 acceleration.auto("mile per hour squared", "mi/h^2", "imperial,US", "")
+
+# Accelerations stated in gravities: a compound category takes only units
+# written as length per time squared, so g0 lives in a root category whose
+# coherent core is the same quantity; the two convert through base units.
+gravity = domain.category("Gravitational field strength", "root",
+                          "Force per mass, an acceleration; accelerations in gravities")
+gravity.core_unit("newton per kilogram", "N/kg", "SI", "SI coherent unit, 1 N/kg = 1 m/s^2",
+                  in_base="m/s^2")
+gravity.unit("standard gravity", "g0", G_N, "SI,engineering",
+             "standard acceleration of gravity, exactly 9.80665 N/kg = 9.80665 m/s^2 "
+             "(3rd CGPM 1901, SI Brochure)")
 
 jerk = domain.category("Jerk", "comp", "Rate of change of acceleration")
 jerk.core_unit("metre per second cubed", "m/s^3", "SI", "SI coherent unit")

@@ -21,6 +21,7 @@ TEST(EM, NumberedTextsAreInternalErrors) {
     EXPECT_STREQ(EM("Categories don't match.").what(), "Categories don't match.");
     EXPECT_STREQ(EM("5 apples").what(), "5 apples");
     EXPECT_STREQ(EM("").what(), "");
+    EXPECT_STREQ(EM(TInternalError::SourceAndTargetFactorsDiffer).what(), "internal error #221");
 }
 
 TEST(TextFile, MissingFileReadsEmpty) {

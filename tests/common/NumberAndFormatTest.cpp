@@ -14,9 +14,9 @@ TEST(NumberSyntax, AcceptsTheDocumentedForms) {
     struct Row {
         const char* text;
         double value;
-    } rows[] = {{"5", 5},       {"5.", 5},     {".5", 0.5},      {".", 0},     {"E5", 0},
-                {"-2.5e3", -2500}, {"+1E-2", 0.01}, {"1e+2", 100}, {"-.", 0},   {"007", 7},
-                {"1E-400", 0},  {"0.1", 0.1}};
+    } rows[] = {{"5", 5},  {"5.", 5},         {".5", 0.5},     {".", 0},
+                {"E5", 0}, {"-2.5e3", -2500}, {"+1E-2", 0.01}, {"1e+2", 100},
+                {"-.", 0}, {"007", 7},        {"1E-400", 0},   {"0.1", 0.1}};
     for (const Row& row : rows) {
         double value = -1;
         ASSERT_EQ(ReadNumber(row.text, value), NumberRead::Ok) << row.text;
@@ -46,13 +46,24 @@ TEST(FormatValue, GeneralFormatWithSignificantDigits) {
         double x;
         int prec;
         const char* text;
-    } rows[] = {
-        {10, 7, "10"},           {0.5, 7, "0.5"},         {9e-5, 7, "9E-05"},
-        {123456, 5, "1.2346E05"}, {0.0001, 7, "0.0001"},  {1234567, 7, "1234567"},
-        {12345678, 7, "1.234568E07"}, {-2.5, 7, "-2.5"},  {1.0 / 3, 7, "0.3333333"},
-        {0, 7, "0"},             {1e100, 7, "1E100"},     {-1.5e-7, 3, "-1.5E-07"},
-        {99999.99, 4, "1E05"},   {1.23456, 4, "1.235"},   {0.1, 18, "0.100000000000000006"},
-        {2, 1, "2"},             {123.456, 1, "1.2E02"},  {36000, 7, "36000"}};
+    } rows[] = {{10, 7, "10"},
+                {0.5, 7, "0.5"},
+                {9e-5, 7, "9E-05"},
+                {123456, 5, "1.2346E05"},
+                {0.0001, 7, "0.0001"},
+                {1234567, 7, "1234567"},
+                {12345678, 7, "1.234568E07"},
+                {-2.5, 7, "-2.5"},
+                {1.0 / 3, 7, "0.3333333"},
+                {0, 7, "0"},
+                {1e100, 7, "1E100"},
+                {-1.5e-7, 3, "-1.5E-07"},
+                {99999.99, 4, "1E05"},
+                {1.23456, 4, "1.235"},
+                {0.1, 18, "0.100000000000000006"},
+                {2, 1, "2"},
+                {123.456, 1, "1.2E02"},
+                {36000, 7, "36000"}};
     for (const Row& row : rows)
         EXPECT_EQ(FormatValue(row.x, row.prec), row.text) << row.x << " / " << row.prec;
 }
@@ -63,11 +74,11 @@ TEST(FormatValue, SpecialValues) {
     EXPECT_EQ(FormatValue(-std::numeric_limits<double>::infinity(), 7), "-INF");
 }
 
-TEST(FormatValue, PrecisionComesFromTheProvider) {
+TEST(FormatValue, PrecisionIsThePushedOne) {
     EXPECT_EQ(FormatValue(1.0 / 3), "0.3333333");
-    auto previous = SetPrecisionProvider([] { return 3; });
+    auto previous = SetCurrentPrecision(3);
     EXPECT_EQ(FormatValue(1.0 / 3), "0.333");
-    SetPrecisionProvider(previous);
+    SetCurrentPrecision(previous);
 }
 
 TEST(Brackets, NumberBeforeBracket) {

@@ -12,13 +12,13 @@ namespace {
 class CompatibleUnitsTest : public ::testing::Test {
 protected:
     CompatibleUnitsTest() : units(test::ShippedDataPath("Varnel.unt")), compatible(units) {
-        previousPrecision = SetPrecisionProvider([] { return DefaultPrecision; });
+        previousPrecision = SetCurrentPrecision(DefaultPrecision);
     }
-    ~CompatibleUnitsTest() override { SetPrecisionProvider(previousPrecision); }
+    ~CompatibleUnitsTest() override { SetCurrentPrecision(previousPrecision); }
 
     TConvert units;
     TCompatibleUnits compatible;
-    PrecisionProvider previousPrecision;
+    int previousPrecision = DefaultPrecision;
 };
 
 TEST_F(CompatibleUnitsTest, UnitsWithTheSameBaseUnitsConvert) {
@@ -41,6 +41,15 @@ TEST_F(CompatibleUnitsTest, UnitsWithTheSameBaseUnitsConvert) {
         {373.15, "K", "degF", "212 [degF]"},
         {15, "kWh_100km", "Wh/mi", "241.4016 [Wh/mi]"},
         {1, "GeV_c2", "u", "1.073544 [u]"},
+        {1, "g0", "ft/s^2", "32.17405 [ft/s^2]"},
+        {2, "Mach", "km/h", "2450.117 [km/h]"},
+        {1, "scfm", "slpm", "26.79113 [slpm]"},
+        {1, "slpm", "kat", "0.0007435839 [kat]"},
+        // A frequency counted in revolutions is an angular velocity too.
+        {3000, "rpm", "rad/s", "314.1593 [rad/s]"},
+        {1, "rad/s", "rpm", "9.549297 [rpm]"},
+        {1, "rpm", "deg/s", "6 [deg/s]"},
+        {1, "1/rpm", "s/rad", "9.549297 [s/rad]"},
     };
     for (const auto& row : rows) {
         const TCompatibleResult result = compatible.Convert(row.number, row.source, row.target);
@@ -61,6 +70,8 @@ TEST_F(CompatibleUnitsTest, DifferentBaseUnitsSayWhatEachSideIs) {
         {"Hz", "rad/s", "Not compatible: Hz is 1/s, rad/s is rad/s.", false},
         {"km", "h", "Not compatible: km is m, h is s.", false},
         {"pct", "rad", "Not compatible: pct is one, rad is rad.", false},
+        // A standard litre is an amount of gas, not a volume.
+        {"slpm", "L/min", "Not compatible: slpm is mol/s, L/min is m^3/s.", true},
     };
     for (const auto& row : rows) {
         const TCompatibleResult result = compatible.Convert(1, row.source, row.target);

@@ -78,10 +78,10 @@ TEST_F(ConvertRulesTest, RuleFromConvertsOutOfTheCore) {
 }
 
 TEST_F(ConvertRulesTest, TheRuleSeesTheWholeNumberWhateverThePrecision) {
-    auto previous = SetPrecisionProvider([] { return 4; });
+    auto previous = SetCurrentPrecision(4);
     EXPECT_EQ(InCore("1.23456 [neg]"), -1.23456);
     EXPECT_DOUBLE_EQ(InCore("1.23456 [dbl]"), 2.46912);
-    SetPrecisionProvider(previous);
+    SetCurrentPrecision(previous);
 }
 
 TEST_F(ConvertRulesTest, NoNumberGivesNaNWithoutEvaluating) {

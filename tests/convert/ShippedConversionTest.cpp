@@ -355,6 +355,13 @@ const ReferenceRow References[] = {
     {"4 [GasMark]", "degF", 350, "degF = 250 + 25 x mark"},
     {"1 [kWh_100km]", "Wh_km", 10, "3.6E+06 J / 1E+05 m"},
     {"1 [Wh_mi]", "J/m", 3600 / 1609.344, Nist},
+    {"1 [g0]", "N/kg", 9.80665, "3rd CGPM"},
+    {"1 [Mach]", "m_s", 340.294, "ICAO Doc 7488, sea level"},
+    // standard gas flows: ideal gas, R = NA k exactly
+    {"1 [sccm]", "mol/s", 1e-6 * 101325 / (8.31446261815324 * 273.15) / 60, "0 degC, 1 atm"},
+    {"1 [slpm]", "sccm", 1000, "same conditions"},
+    {"1 [scfm]", "mol/s", 0.028316846592 * 101325 / (8.31446261815324 * 288.705555555556) / 60,
+     "60 degF, 1 atm"},
 };
 
 // Rules that divide by the number: converting 0 through them is a division
@@ -375,10 +382,10 @@ class ShippedConversionTest : public ::testing::Test {
 protected:
     ShippedConversionTest() : engine(test::ShippedDataPath("Varnel.unt")) {
         // The displayed precision must not reach the numbers rules see.
-        previousPrecision = SetPrecisionProvider([] { return DefaultPrecision; });
+        previousPrecision = SetCurrentPrecision(DefaultPrecision);
         engine.SetKeepValue(false);
     }
-    ~ShippedConversionTest() override { SetPrecisionProvider(previousPrecision); }
+    ~ShippedConversionTest() override { SetCurrentPrecision(previousPrecision); }
 
     static std::string Quantity(double x, const std::string& symbol) {
         return FormatValue(x, 17) + " [" + symbol + "]";
@@ -422,7 +429,7 @@ protected:
     }
 
     TConvert engine;
-    PrecisionProvider previousPrecision;
+    int previousPrecision = DefaultPrecision;
     TMessages messages;
 };
 

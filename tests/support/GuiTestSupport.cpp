@@ -1,6 +1,6 @@
 #include "support/GuiTestSupport.h"
 
-#include "ui/options/UnitOptions.h"
+#include "ui/options/Options.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -79,7 +79,7 @@ void ChooseFromList(QComboBox* list, const QString& entry) {
 }
 
 std::filesystem::path SettingsFile() {
-    return TfmUnitOptions::SettingsFileName();
+    return TOptions::SettingsFileName();
 }
 
 namespace {

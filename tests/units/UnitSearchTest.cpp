@@ -53,13 +53,16 @@ TEST(UnitSearch, FindsByNameSymbolAliasKeywordAndCategory) {
     EXPECT_EQ(std::find(cookin.begin(), cookin.end(), "gal"), cookin.end());
 }
 
-TEST(UnitSearch, VariantsAreTheOtherUnitsOfTheSameName) {
+TEST(UnitSearch, VariantsAreUnitsOfTheSameNameOrKnownToBeConfused) {
     const TCats cats(test::ShippedDataPath("Varnel.unt"));
     const struct {
         const char* symbol;
         const char* variant;
-    } rows[] = {
-        {"oz", "ozt"}, {"Btu", "Btu_th"}, {"cal", "Cal"}, {"hp", "hp_E"}, {"gal", "gal_UK"}};
+    } rows[] = {{"oz", "ozt"},     {"Btu", "Btu_th"}, {"cal", "Cal"},  {"hp", "hp_E"},
+                {"gal", "gal_UK"}, {"hp", "PS"},      {"Cal", "kcal"}, {"ton", "t"},
+                {"pt", "pt_UK"},   {"yr", "yr_366"},  {"Nm", "N.m"},   {"N.m", "nmi"},
+                {"Gb", "Gbit"},    {"kt", "nmi/h"},   {"kt", "ktTNT"}, {"RT", "TR"},
+                {"oz", "floz"}};
     for (const auto& row : rows) {
         int cat = -1, unit = -1;
         ASSERT_TRUE(cats.FindUnit(row.symbol, cat, unit)) << row.symbol;
@@ -87,6 +90,18 @@ TEST(UnitSearch, ASymbolOrAliasTypedWholeWinsOverLettersInAName) {
     }
     EXPECT_TRUE(CategoryNamesUnit(cats.Cats(cats.IndexOfCat("Speed"))->Node(), "mph"));
     EXPECT_FALSE(CategoryNamesUnit(cats.Cats(cats.IndexOfCat("Volume"))->Node(), "mph"));
+}
+
+TEST(UnitSearch, VariantNoteNamesTheOthersOrNothing) {
+    const TCats cats(test::ShippedDataPath("Varnel.unt"));
+    int cat = -1, unit = -1;
+    ASSERT_TRUE(cats.FindUnit("RT", cat, unit));
+    EXPECT_EQ(VariantNote(cats, *cats.Cats(cat)->Units()[unit]).rfind("not to be taken for ", 0),
+              0u);
+    EXPECT_NE(VariantNote(cats, *cats.Cats(cat)->Units()[unit]).find("ton of refrigeration [TR]"),
+              std::string::npos);
+    ASSERT_TRUE(cats.FindUnit("m", cat, unit));
+    EXPECT_EQ(VariantNote(cats, *cats.Cats(cat)->Units()[unit]), "");
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "common/MakerSite.h"
 #include "common/TextUtil.h"
-#include "ui/options/UnitOptions.h"
+#include "ui/options/Options.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -32,32 +32,12 @@ namespace varnel {
 
 namespace {
 
-const char* const HintProperty = "hint";
-const QString ExpandAllHint = "Expand All";
-constexpr int SeparatorWidth = 5;
 constexpr int WhiteLineHeight = 2;
-constexpr int DomainButtonPadding = 5;
 
 const QString ValueModeGuide = "Type a value in the Source field, then double-click a unit "
                                "category on the right to add its unit.";
 const QString EditModeGuide = "Type the value with its units in brackets, for example "
                               "36 [km/h], then press Enter.";
-
-// A domain button no wider than its caption needs, so that the domains of a
-// narrow panel take as few rows as they can.
-class TDomainButton : public QToolButton {
-    Q_OBJECT
-
-public:
-    using QToolButton::QToolButton;
-
-    QSize sizeHint() const override {
-        const QSize size = QToolButton::sizeHint();
-        const int snug = fontMetrics().horizontalAdvance(text()) + 2 * DomainButtonPadding;
-        return {std::min(size.width(), snug), size.height()};
-    }
-    QSize minimumSizeHint() const override { return sizeHint(); }
-};
 
 QVBoxLayout* PlainColumn(QWidget* widget) {
     auto* layout = new QVBoxLayout(widget);
@@ -150,6 +130,9 @@ void TfmIntegConv::CreateRightPanel() {
     tbarDomains = new QWidget(tsCategories);
     tbarDomains->setObjectName("tbarDomains");
     new TFlowLayout(tbarDomains);
+    domainButtons_ =
+        std::make_unique<TDomainButtons>(tbarDomains, TDomainButtons::TStyle::AllFirstCompact,
+                                         [this](QToolButton* button) { DomainClick(button); });
 
     // Made before the tree, so that Tab reaches it first.
     edSearch = new TUnitSearchEdit(tsCategories);
@@ -235,7 +218,7 @@ void TfmIntegConv::SetupView() {
     FrameResize();
 
     FillTree();
-    FillDomainButtons();
+    domainButtons_->Fill(iCnv->Root());
     if (Tree1->topLevelItemCount() > 0)
         Tree1->topLevelItem(0)->setExpanded(true);
     Tree1UnSelectShape();
@@ -267,46 +250,6 @@ void TfmIntegConv::FillTree() {
 QString TfmIntegConv::CategoryText(const TXMLCategoryType& category) {
     // The unit that picking the category adds, never a disabled one.
     return QString::fromStdString(category.Name() + " [" + PickedCoreSymbol(category) + "]");
-}
-
-void TfmIntegConv::FillDomainButtons() {
-    QLayout* layout = tbarDomains->layout();
-    while (QLayoutItem* item = layout->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    // "All" leads, so that it never stands alone on a wrapped row.
-    layout->addWidget(NewDomainButton("All", ExpandAllHint));
-    auto* separator = new QFrame(tbarDomains);
-    separator->setObjectName("tbDomainSeparator");
-    separator->setFrameShape(QFrame::VLine);
-    separator->setFrameShadow(QFrame::Sunken);
-    layout->addWidget(separator);
-    const TXMLUnitsDataType& root = iCnv->Root();
-    if (root) {
-        for (TXMLDomainType domain : root.Domains()) {
-            const QString name = QString::fromStdString(domain.Name());
-            QString caption = QString::fromStdString(domain.Comment()).trimmed();
-            // A domain without a comment still gets a button one can read.
-            if (caption.isEmpty())
-                caption = name;
-            layout->addWidget(NewDomainButton(caption, name));
-        }
-    }
-    separator->setFixedSize(SeparatorWidth, layout->itemAt(0)->widget()->sizeHint().height());
-}
-
-QToolButton* TfmIntegConv::NewDomainButton(const QString& caption, const QString& hint) {
-    auto* button = new TDomainButton(tbarDomains);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setProperty(HintProperty, hint);
-    SetHint(button, hint);
-    connect(button, &QToolButton::clicked, this,
-            ShowingErrors([this, button] { DomainClick(button); }));
-    return button;
 }
 
 void TfmIntegConv::ShowSource(const QString& text) {
@@ -354,11 +297,7 @@ void TfmIntegConv::ModeChanged(TfmIO*) {
 }
 
 void TfmIntegConv::DomainClick(QToolButton* button) {
-    const QString hint = button->property(HintProperty).toString();
-    if (hint == ExpandAllHint)
-        Tree1->expandAll();
-    else
-        Tree1->ExpandOnly(hint);
+    Tree1->ShowDomain(TDomainButtons::HintOf(button));
 }
 
 void TfmIntegConv::tbEditModeClick() {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ui/pages/DomainButtons.h"
 #include "units/UnitsData.h"
 
 #include <QFrame>
 #include <QString>
+
+#include <memory>
 
 class QLabel;
 class QSplitter;
@@ -82,8 +85,6 @@ private:
     void CreateRightPanel();
     QToolButton* AddToolButton(const char* name, const QString& caption, const QString& hint);
     void FillTree();
-    void FillDomainButtons();
-    QToolButton* NewDomainButton(const QString& caption, const QString& hint);
     void EnableComposing(QTreeWidgetItem* node);
     // Adds units (symbols as written in brackets) to the source and, in
     // value mode, to the target, then converts.
@@ -114,6 +115,7 @@ private:
     QToolButton* tbNomer = nullptr;
     QToolButton* tbDenomin = nullptr;
     QWidget* tbarDomains = nullptr;
+    std::unique_ptr<TDomainButtons> domainButtons_;
     TUnitSearchEdit* edSearch = nullptr;
     TCategoryTree* Tree1 = nullptr;
     bool resizing_ = false;

@@ -1,6 +1,7 @@
 #include "ui/log/LogPage.h"
 
 #include "ui/common/ErrorGuard.h"
+#include "ui/common/FlowLayout.h"
 #include "ui/common/Hints.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/ThemeColours.h"
@@ -12,10 +13,11 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionToolButton>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -61,12 +63,11 @@ QString RecordingTime() {
 
 TfmUnitLog::TfmUnitLog(QWidget* parent) : TfmUnitModule(parent) {
     // A plain bar rather than a tool bar: on a narrow log tab its buttons
-    // shrink towards their captions instead of one going out of sight.
+    // wrap onto a second row instead of overlapping or going out of sight.
     ToolBar1 = new QWidget(this);
     ToolBar1->setObjectName("ToolBar1");
-    auto* bar = new QHBoxLayout(ToolBar1);
+    auto* bar = new TFlowLayout(ToolBar1, 0);
     bar->setContentsMargins(2, 2, 2, 2);
-    bar->setSpacing(0);
     tbSourceBack = AddToolButton("tbSourceBack", " Source Back ",
                                  "| Copy the left side of selected row to source field");
     tbTargetBack = AddToolButton("tbTargetBack", "Target Back",
@@ -76,7 +77,6 @@ TfmUnitLog::TfmUnitLog(QWidget* parent) : TfmUnitModule(parent) {
     separator->setFixedHeight(20);
     bar->addWidget(separator);
     tbCopy = AddToolButton("tbCopy", "Copy Sel.", "| Copy selected row into the clipboard");
-    bar->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
     connect(tbSourceBack, &QToolButton::clicked, this,
             ShowingErrors([this] { tbSourceBackClick(tbSourceBack); }));
     connect(tbTargetBack, &QToolButton::clicked, this,
@@ -130,13 +130,15 @@ QToolButton* TfmUnitLog::AddToolButton(const char* name, const QString& caption,
     button->setText(caption);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setAutoRaise(true);
-    // 90 pixels where there is room, down to the words of the caption (the
-    // blanks around " Source Back " may go) where there is not.
-    const int words = button->fontMetrics().horizontalAdvance(caption.trimmed()) + 6;
-    button->setMinimumWidth(std::min(words, ToolButtonWidth));
-    button->setMaximumWidth(ToolButtonWidth);
-    button->setFixedHeight(24);
-    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // 90 pixels, or more where a large font needs them for the words of the
+    // caption (the blanks around " Source Back " may go).
+    QStyleOptionToolButton option;
+    option.initFrom(button);
+    option.toolButtonStyle = Qt::ToolButtonTextOnly;
+    const QSize text = button->fontMetrics().size(Qt::TextSingleLine, caption.trimmed());
+    const int needed =
+        button->style()->sizeFromContents(QStyle::CT_ToolButton, &option, text, button).width();
+    button->setFixedSize(std::max(ToolButtonWidth, needed), 24);
     SetHint(button, hint);
     ToolBar1->layout()->addWidget(button);
     return button;

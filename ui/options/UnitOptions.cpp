@@ -2,7 +2,6 @@
 
 #include "common/Exception.h"
 #include "common/FileLocations.h"
-#include "common/FormatValue.h"
 #include "common/ProgramFolder.h"
 #include "common/TextUtil.h"
 #include "ui/common/ErrorGuard.h"
@@ -28,18 +27,6 @@ namespace varnel {
 
 namespace {
 
-constexpr const char* DefaultUnitFile = "Varnel.unt";
-
-TfmUnitOptions*& CurrentInstance() {
-    static TfmUnitOptions* instance = nullptr;
-    return instance;
-}
-
-// A units data file named in the settings, in the first data folder that has it.
-std::string InDataFolder(const std::string& name) {
-    return FindDataFile(name).string();
-}
-
 bool FileExists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
@@ -64,7 +51,8 @@ QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& text) {
 
 } // namespace
 
-TfmUnitOptions::TfmUnitOptions(QWidget* parent, bool standAlone) : TfmOptGeneral(parent) {
+TfmUnitOptions::TfmUnitOptions(QWidget* parent, bool standAlone, TOptions& options)
+    : TfmOptGeneral(parent), options_(options) {
     setObjectName("fmUnitOptions");
     stCaption->setText("Units Converter");
     CreateUnitFileGroup();
@@ -76,26 +64,8 @@ TfmUnitOptions::TfmUnitOptions(QWidget* parent, bool standAlone) : TfmOptGeneral
     pnlAloneOpt->setVisible(standAlone);
     stCaption->setVisible(!standAlone);
 
-    try {
-        Settings.LoadFromFile(SettingsFileToRead());
-    } catch (const std::exception& error) {
-        // Every option takes its default; the program runs on.
-        ShowErrorMessage(Text(error.what()));
-    }
-
-    CurrentInstance() = this;
-    previousPrecision_ = SetPrecisionProvider([this] { return ReadOptions().Prec; });
-}
-
-TfmUnitOptions::~TfmUnitOptions() {
-    if (CurrentInstance() == this) {
-        CurrentInstance() = nullptr;
-        SetPrecisionProvider(std::move(previousPrecision_));
-    }
-}
-
-TfmUnitOptions* TfmUnitOptions::Instance() {
-    return CurrentInstance();
+    options_.Load();
+    Settings = options_.Settings();
 }
 
 void TfmUnitOptions::CreateUnitFileGroup() {
@@ -216,46 +186,8 @@ void TfmUnitOptions::CreateEnvironmentGroup() {
     ContentLayout()->addWidget(group);
 }
 
-std::filesystem::path TfmUnitOptions::SettingsFileName() {
-    std::filesystem::path name = ProgramFile().filename();
-    if (name.empty())
-        name = "VarnelKalto";
-    name.replace_extension(".ini");
-    return WritableFile(TWritableKind::Config, name.string());
-}
-
-std::filesystem::path TfmUnitOptions::SettingsFileToRead() {
-    const std::filesystem::path saved = SettingsFileName();
-    if (FileExists(saved.string()))
-        return saved;
-    const std::filesystem::path shipped = FindDataFile(saved.filename().string());
-    return FileExists(shipped.string()) ? shipped : saved;
-}
-
-TUOpts TfmUnitOptions::ReadOptions() const {
-    TUOpts options;
-    options.UnitFile = InDataFolder(Settings.Value("UnitFile").value_or(""));
-    options.Prec = Settings.IntValue("Prec", 7);
-    options.CopyBoth = Settings.IntValue("CopyBoth", 0) == 1;
-    options.MinimOnTray = Settings.IntValue("MinimOnTray", 0) == 1;
-    options.MonthlyCheck = Settings.IntValue("MonthlyCheck", 1) == 1;
-    options.PromptB4Delete = Settings.IntValue("PromptB4Delete", 0) == 1;
-    options.SwapSrcTrg = Settings.IntValue("SwapSrcTrg", 0) == 1;
-    options.MultiTabMode = Settings.IntValue("MultiTabMode", 0) == 1;
-    options.SearchEngine = Settings.IntValue("SearchEngine", 3);
-    options.CustomSearchEngine = Settings.Value("CustomSearchEngine").value_or("");
-    return options;
-}
-
 TUOpts TfmUnitOptions::GetOptions() {
-    TUOpts options = ReadOptions();
-    if (!FileExists(options.UnitFile)) {
-        ShowInfoMessage("Units file " + Text(options.UnitFile) +
-                        " does not exist.\n Set on default");
-        options.UnitFile = InDataFolder(DefaultUnitFile);
-        Settings.SetValue("UnitFile", DefaultUnitFile);
-    }
-    return options;
+    return options_.Read();
 }
 
 void TfmUnitOptions::SaveOptions() {
@@ -272,11 +204,12 @@ void TfmUnitOptions::SaveOptions() {
     Settings.Append("MultiTabMode", std::to_string(pcUserMode->currentIndex()));
     Settings.Append("SearchEngine", std::to_string(cbSearchEngine->currentIndex()));
     Settings.Append("CustomSearchEngine", eCustomSE->text().toStdString());
-    Settings.SaveToFile(SettingsFileName());
+    options_.Save(Settings);
 }
 
 void TfmUnitOptions::LoadOptions() {
-    Settings.LoadFromFile(SettingsFileToRead());
+    options_.Reload();
+    Settings = options_.Settings();
     if (Settings.Empty())
         return;
     FillUnitFiles();
@@ -324,7 +257,7 @@ void TfmUnitOptions::FillUnitFiles() {
             selected = i;
     // A file in use that the list does not offer stays the choice, instead
     // of an OK without a touch storing no file at all.
-    const std::string stored = Settings.Value("UnitFile").value_or("");
+    const std::string stored = options_.Settings().Value("UnitFile").value_or("");
     if (selected < 0 && !stored.empty() && FileExists(options.UnitFile)) {
         cbUnitFile->addItem(Text(stored));
         selected = cbUnitFile->count() - 1;
@@ -333,8 +266,8 @@ void TfmUnitOptions::FillUnitFiles() {
 }
 
 void TfmUnitOptions::StoreUnitFile(const std::string& name) {
-    Settings.SetValue("UnitFile", name);
-    Settings.SaveToFile(SettingsFileName());
+    options_.StoreUnitFile(name);
+    Settings = options_.Settings();
 }
 
 void TfmUnitOptions::cbSearchEngineChange() {
@@ -359,16 +292,8 @@ void TfmUnitOptions::bbUnitDataEditorClick() {
     });
     if (!known)
         throw EM("Wrong file dir - must be the executable one");
-    Settings.SetValue("UnitFile", edited->filename().string());
-    Settings.SaveToFile(SettingsFileName());
+    options_.StoreUnitFile(edited->filename().string());
     LoadOptions();
-}
-
-TUOpts GetOptions() {
-    TfmUnitOptions* options = TfmUnitOptions::Instance();
-    if (!options)
-        throw EM("The options are read before the options frame exists");
-    return options->GetOptions();
 }
 
 } // namespace varnel

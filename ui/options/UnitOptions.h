@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/options/OptGeneral.h"
-#include "ui/options/UOpts.h"
+#include "ui/options/Options.h"
 
 #include <filesystem>
 #include <functional>
@@ -19,8 +19,8 @@ class QWidget;
 
 namespace varnel {
 
-// The converter's options frame. The one instance made by the main window
-// serves GetOptions to the whole program and the precision to FormatValue.
+// The converter's options frame: shows the options, edits a copy of their
+// settings lines (Settings) and hands it back to them on save.
 class TfmUnitOptions : public TfmOptGeneral {
     Q_OBJECT
 
@@ -31,19 +31,15 @@ public:
         std::function<std::optional<std::filesystem::path>(const std::filesystem::path& unitFile)>;
 
     // standAlone: the converter's own options (precision, copy, tray, update
-    // check) are offered.
-    explicit TfmUnitOptions(QWidget* parent = nullptr, bool standAlone = true);
-    ~TfmUnitOptions() override;
+    // check) are offered. The frame starts the options afresh from the
+    // settings file.
+    explicit TfmUnitOptions(QWidget* parent = nullptr, bool standAlone = true,
+                            TOptions& options = TOptions::Application());
 
     TUOpts GetOptions();
     void SaveOptions() override;
     void LoadOptions() override;
     void FillUnitFiles();
-    // Where the settings are saved.
-    static std::filesystem::path SettingsFileName();
-    // Where they are read from: the saved file, or before the first save the
-    // defaults shipped with an installed program.
-    static std::filesystem::path SettingsFileToRead();
     // Puts a units file name back into the settings and the settings file,
     // after the one chosen could not be loaded.
     void StoreUnitFile(const std::string& name);
@@ -51,16 +47,11 @@ public:
     // The "Units Data Editor" button is shown once an editor is installed.
     void SetUnitsEditor(UnitsEditorFunction editor);
 
-    // The process-wide instance, or nothing before the main window made it.
-    static TfmUnitOptions* Instance();
-
 public slots:
     void bbUnitDataEditorClick();
     void cbSearchEngineChange();
 
 private:
-    // The record as the settings lines give it, without the units file check.
-    TUOpts ReadOptions() const;
     void CreateUnitFileGroup();
     void CreateAloneGroup();
     void CreateSearchEngineGroup();
@@ -80,11 +71,8 @@ private:
     QCheckBox* chkPromptB4Delete;
     QCheckBox* chkSwapSrcTrg;
 
+    TOptions& options_;
     UnitsEditorFunction editor_;
-    std::function<int()> previousPrecision_;
 };
-
-// The options of the process-wide options frame.
-TUOpts GetOptions();
 
 } // namespace varnel

@@ -37,7 +37,6 @@ namespace varnel {
 
 namespace {
 
-const QString ExpandAllHint = "Expand All";
 const char* const HintProperty = "varnelHint";
 
 QIcon SearchImage() {
@@ -111,6 +110,9 @@ void TfmAllUnits::CreateTreePanel() {
     tbarDomains = new QWidget(pnlTree);
     tbarDomains->setObjectName("tbarDomains");
     new TFlowLayout(tbarDomains);
+    domainButtons_ =
+        std::make_unique<TDomainButtons>(tbarDomains, TDomainButtons::TStyle::AllLast,
+                                         [this](QToolButton* button) { tbarDomainsClick(button); });
     sbSearch4Cat = AddToolButton(tbarDomains, "sbSearch4Cat", QString(),
                                  "Search the web| Search the web for selected category");
     sbSearch4Cat->setIcon(SearchImage());
@@ -231,26 +233,20 @@ void TfmAllUnits::SetComposeMode(bool on) {
 void TfmAllUnits::LoadUnits() {
     treeRatio_ = 0.5;
     FrameResize();
-    RemoveDomainButtons();
+    domainButtons_->Clear();
     Tree1->ClearNodes();
     listedCat_ = nullptr;
     sgSource->ClearRows();
     sgTarget->ClearRows();
     busy_ = false;
     FillTree();
-    AddDomainButtons();
+    domainButtons_->Fill(iCnv->Root());
     catName_.clear();
     unitName_.clear();
     if (QTreeWidgetItem* first = Tree1->topLevelItem(0))
         first->setExpanded(true);
     Tree1->clearSelection();
     sbSearch4Cat->setEnabled(false);
-}
-
-void TfmAllUnits::RemoveDomainButtons() {
-    for (QWidget* button : domainButtons_)
-        delete button;
-    domainButtons_.clear();
 }
 
 void TfmAllUnits::FillTree() {
@@ -265,38 +261,8 @@ void TfmAllUnits::FillTree() {
     Tree1->Filter(edSearch->Word());
 }
 
-void TfmAllUnits::AddDomainButtons() {
-    auto connectClick = [this](QToolButton* button) {
-        connect(button, &QToolButton::clicked, this,
-                ShowingErrors([this, button] { tbarDomainsClick(button); }));
-        domainButtons_.append(button);
-    };
-    int index = 0;
-    for (TXMLDomainType domain : iCnv->Root().Domains()) {
-        // A domain without a comment would give a button without caption.
-        const std::string caption = IsBlank(domain.Comment()) ? domain.Name() : domain.Comment();
-        const QString name = "tbDomain" + QString::number(index++);
-        connectClick(AddToolButton(tbarDomains, name.toLatin1().constData(), Text(caption),
-                                   Text(domain.Name())));
-    }
-    auto* separator = new QFrame(tbarDomains);
-    separator->setObjectName("tbDomainSeparator");
-    separator->setAccessibleName("|");
-    separator->setFrameShape(QFrame::VLine);
-    separator->setFrameShadow(QFrame::Sunken);
-    tbarDomains->layout()->addWidget(separator);
-    domainButtons_.append(separator);
-    QToolButton* all = AddToolButton(tbarDomains, "tbAll", "All", ExpandAllHint);
-    connectClick(all);
-    separator->setFixedSize(5, all->sizeHint().height());
-}
-
 void TfmAllUnits::tbarDomainsClick(QToolButton* button) {
-    const QString hint = button->property(HintProperty).toString();
-    if (hint == ExpandAllHint)
-        Tree1->expandAll();
-    else
-        Tree1->ExpandOnly(hint);
+    Tree1->ShowDomain(TDomainButtons::HintOf(button));
 }
 
 void TfmAllUnits::Tree1SelectShape(QTreeWidgetItem* node) {
@@ -323,8 +289,8 @@ void TfmAllUnits::ShowCategory(QTreeWidgetItem* node) {
     catName_ = Text(Tree1->CategoryOf(node).Name());
     listedCat_ = EngineCategory(node);
     if (const TCat* cat = listedCat_) {
-        sgSource->Fill(cat->Units());
-        sgTarget->Fill(cat->Units());
+        sgSource->Fill(cat->Units(), *iCnv);
+        sgTarget->Fill(cat->Units(), *iCnv);
     } else {
         sgSource->ClearRows();
         sgTarget->ClearRows();

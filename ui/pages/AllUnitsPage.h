@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ui/pages/DomainButtons.h"
 #include "ui/pages/UnitModule.h"
 
 #include <QList>
 #include <QString>
+
+#include <memory>
 
 class QFrame;
 class QGroupBox;
@@ -71,8 +74,6 @@ private:
     void CreateDimentionsPanel();
     QToolButton* AddToolButton(QWidget* bar, const char* name, const QString& caption,
                                const QString& hint);
-    void RemoveDomainButtons();
-    void AddDomainButtons();
     void FillTree();
     void FrameResize();
     void pnlDimentionsResize();
@@ -89,7 +90,7 @@ private:
     QWidget* pnlTree;
     QWidget* tbarDomains;
     QToolButton* sbSearch4Cat;
-    QList<QWidget*> domainButtons_;
+    std::unique_ptr<TDomainButtons> domainButtons_;
     TUnitSearchEdit* edSearch;
     TCategoryTree* Tree1;
     QWidget* pnlDimentions;

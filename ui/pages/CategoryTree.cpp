@@ -23,13 +23,22 @@ const std::array<QColor, 3> CategoryColours = {QColor(100, 0, 0), QColor(0, 0, 1
 
 // Root categories a disc, supplemental ones a square (a power of the root),
 // compound ones a diamond (made of several).
-QIcon CategoryImage(int index) {
+// On a dark palette the shapes take the text's readable colours, as a black
+// diamond would vanish there.
+QIcon CategoryImage(int index, const QPalette& palette) {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(CategoryColours[static_cast<size_t>(index)].darker(130), 1));
-    painter.setBrush(CategoryColours[static_cast<size_t>(index)].lighter(index == 2 ? 400 : 170));
+    const QColor colour = CategoryColours[static_cast<size_t>(index)];
+    if (IsDarkPalette(palette)) {
+        const QColor readable = ThemedText(palette, colour);
+        painter.setPen(QPen(readable, 1));
+        painter.setBrush(readable.darker(130));
+    } else {
+        painter.setPen(QPen(colour.darker(130), 1));
+        painter.setBrush(colour.lighter(index == 2 ? 400 : 170));
+    }
     switch (index) {
     case 0:
         painter.drawEllipse(QRectF(3.5, 3.5, 9, 9));
@@ -86,7 +95,7 @@ QTreeWidgetItem* TCategoryTree::AddCategory(QTreeWidgetItem* domainNode,
     const int image = ImageIndexOfType(category.Type());
     node->setData(0, ImageIndexRole, image);
     if (image >= 0) {
-        node->setIcon(0, CategoryImage(image));
+        node->setIcon(0, CategoryImage(image, palette()));
         node->setForeground(0, ThemedText(palette(), CategoryColours[static_cast<size_t>(image)]));
     }
     return node;
@@ -155,6 +164,20 @@ QTreeWidgetItem* TCategoryTree::ChosenCategoryNode(const std::string& foldedWord
 void TCategoryTree::ExpandOnly(const QString& text) {
     for (QTreeWidgetItemIterator it(this); *it; ++it)
         (*it)->setExpanded((*it)->text(0).compare(text, Qt::CaseInsensitive) == 0);
+}
+
+const QString TCategoryTree::ExpandAllHint = "Expand All";
+
+void TCategoryTree::ShowDomain(const QString& hint) {
+    if (hint == ExpandAllHint)
+        expandAll();
+    else
+        ExpandOnly(hint);
+}
+
+QString TCategoryTree::DomainCaption(const TXMLDomainType& domain) {
+    const QString comment = Text(domain.Comment()).trimmed();
+    return comment.isEmpty() ? Text(domain.Name()) : comment;
 }
 
 QString TCategoryTree::CategoryHint(const TXMLCategoryType& category) {

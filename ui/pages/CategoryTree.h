@@ -41,6 +41,13 @@ public:
     // Every node is expanded exactly when its text equals `text` without
     // regard to case.
     void ExpandOnly(const QString& text);
+    // What a domain button of the tool bars does: the "All" one
+    // (ExpandAllHint) opens every node, another only its domain.
+    void ShowDomain(const QString& hint);
+    static const QString ExpandAllHint;
+    // A domain button's caption: the domain's comment, or its name when the
+    // comment is blank.
+    static QString DomainCaption(const TXMLDomainType& domain);
 
     // "| " + name + " [" + core unit symbol + "] (" + type + " type) " + comment.
     static QString CategoryHint(const TXMLCategoryType& category);

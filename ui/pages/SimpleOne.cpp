@@ -1,10 +1,13 @@
 #include "ui/pages/SimpleOne.h"
 
+#include "convert/Convert.h"
 #include "convert/Dim.h"
 #include "ui/common/ErrorGuard.h"
 #include "ui/common/Hints.h"
 #include "ui/common/StdText.h"
 #include "ui/common/ThemeColours.h"
+#include "ui/pages/UnitComboBox.h"
+#include "ui/pages/UnitGrid.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -39,6 +42,14 @@ QString SymbolPart(const QString& entry) {
     while (end < entry.size() && entry.at(end) != u']' && entry.at(end) != u'^')
         ++end;
     return entry.mid(open + 1, end - open - 1);
+}
+
+// A name too long for its label is cut short, and told whole in the tooltip.
+void ShowElided(QLabel* label, const QString& text) {
+    const QString shown =
+        label->fontMetrics().elidedText(text, Qt::ElideRight, label->contentsRect().width());
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text.trimmed());
 }
 
 QString PowerPrefix(int degree) {
@@ -134,7 +145,7 @@ void TfmSimpleOne::CreateControls() {
 }
 
 QComboBox* TfmSimpleOne::NewUnitList(QWidget* parent, const char* name) {
-    auto* list = new QComboBox(parent);
+    auto* list = new TUnitComboBox(parent);
     list->setObjectName(name);
     list->setEditable(false);
     list->setMaxVisibleItems(ListVisibleItems);
@@ -218,6 +229,10 @@ bool TfmSimpleOne::ListKeyPress(QComboBox* list, QKeyEvent* key) {
         SendKeyTo(list->view(), key);
         return true;
     }
+    // An Alt or Ctrl letter that is no shortcut would search the closed list
+    // and pick a unit by itself.
+    if (!key->text().isEmpty() && key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return true;
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         if (unsettled_) {
             Settle();
@@ -264,13 +279,13 @@ void TfmSimpleOne::ShowCategory() {
     const QString name = Text(Dim->Name());
     if (const TCat* sup = Dim->SupCat()) {
         const int degree = static_cast<int>(std::abs(static_cast<int64_t>(Dim->Exponent())));
-        pnlCat->setText(QString());
-        sttPlus->setText("  " + name + (degree > 1 ? "^" + QString::number(degree) : QString()));
-        sttL2->setText(" = " + Text(sup->Name()));
+        catText_.clear();
+        plusText_ = "  " + name + (degree > 1 ? "^" + QString::number(degree) : QString());
+        l2Text_ = " = " + Text(sup->Name());
         sttPlus->show();
         sttL2->show();
     } else {
-        pnlCat->setText("  " + name);
+        catText_ = "  " + name;
         sttPlus->hide();
         sttL2->hide();
     }
@@ -315,7 +330,7 @@ int TfmSimpleOne::UnitIndexOf(QComboBox* list) {
         SetHint(list, QString());
         return -1;
     }
-    SetHint(list, "| " + Text(unit->Comment()));
+    SetHint(list, UnitHint(*unit, *Dim->Engine()));
     return number;
 }
 
@@ -431,6 +446,9 @@ void TfmSimpleOne::FrameResize() {
         sttPlus->setGeometry(0, 3, catWidth, lineHeight);
         sttL2->setGeometry(0, h - lineHeight - 3, catWidth, lineHeight);
     }
+    ShowElided(pnlCat, catText_);
+    ShowElided(sttPlus, plusText_);
+    ShowElided(sttL2, l2Text_);
 
     const int listWidth = std::max(0, showSI_ ? sideWidth - SIWidth - 9 : sideWidth - 6);
     const int listHeight = cbInUnit->sizeHint().height();

@@ -89,6 +89,10 @@ private:
     QToolButton* sbDegreeUp = nullptr;
     QToolButton* sbDegreeDown = nullptr;
     QFrame* Shape1 = nullptr;
+    // The category's texts in full; the labels show them cut to their width.
+    QString catText_;
+    QString plusText_;
+    QString l2Text_;
     // Set while a closed list takes an arrow key or a wheel turn.
     bool listStepping_ = false;
     bool unsettled_ = false;

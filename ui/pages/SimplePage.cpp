@@ -140,9 +140,8 @@ void TfmSimple::FollowTypedTarget(const QString& units) {
         bool matched = false;
         for (int j = 0; j < oCnv->DimCount() && !matched; ++j) {
             const TDim& wanted = *oCnv->Dims(j);
-            if (used[static_cast<size_t>(j)] || wanted.CatIndex() != dim.CatIndex() ||
-                wanted.Exponent() != dim.Exponent() ||
-                (wanted.UnitIndex() >= dim.Units().Count() && wanted.SupCat() != dim.SupCat()))
+            if (used[static_cast<size_t>(j)] || wanted.Exponent() != dim.Exponent() ||
+                !dim.AcceptsUnit(wanted.CatIndex(), wanted.UnitIndex(), wanted.SupCat()))
                 continue;
             used[static_cast<size_t>(j)] = true;
             row->SetTargetUnit(wanted.UnitIndex());
@@ -172,8 +171,7 @@ void TfmSimple::MakeRow(int index) {
     (dim->Exponent() <= 0 ? lowerRows_ : upperRows_)->addWidget(row);
     const TDim* target = oCnv->Dims(index);
     const auto remembered = lastTargets_.find(dim->Name());
-    if (target && target->CatIndex() == dim->CatIndex() &&
-        (target->UnitIndex() < dim->Units().Count() || target->SupCat() == dim->SupCat()))
+    if (target && dim->AcceptsUnit(target->CatIndex(), target->UnitIndex(), target->SupCat()))
         row->SetTargetUnit(target->UnitIndex());
     else if (remembered != lastTargets_.end())
         row->SetTargetUnit(remembered->second);
@@ -237,9 +235,9 @@ void TfmSimple::SourceChanged(QObject*) {
     iCnv->SetNumberText(typed.NumberText);
     ShowCoreMessages(oCnv->SetText(source.toStdString()));
     if (oCnv->DimCount() != iCnv->DimCount())
-        throw EM("221");
+        throw EM(TInternalError::SourceAndTargetFactorsDiffer);
     if (rows_.size() != static_cast<size_t>(iCnv->DimCount()))
-        throw EM("222");
+        throw EM(TInternalError::RowsDoNotMatchFactors);
     for (size_t i = 0; i < rows_.size(); ++i)
         if (rows_[i])
             oCnv->Dims(static_cast<int>(i))->SetUnitIndex(rows_[i]->TargetUnitIndex());

@@ -1,7 +1,9 @@
 #include "ui/pages/UnitGrid.h"
 
 #include "ui/common/Hints.h"
+#include "units/Unit.h"
 #include "units/UnitList.h"
+#include "units/UnitSearch.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>
@@ -22,6 +24,17 @@ QTableWidgetItem* Cell(const std::string& text, const QString& hint) {
 
 } // namespace
 
+QString UnitHint(const TUnit& unit, const TCats& cats) {
+    const std::vector<const TUnit*> variants = VariantsOf(cats, unit);
+    if (variants.empty())
+        return "| " + QString::fromStdString(unit.Comment());
+    // One variant a line: a tooltip as wide as the screen is hard to read.
+    std::string tip = unit.NameAndSymbol() + "; not to be taken for";
+    for (const TUnit* variant : variants)
+        tip += "\n    " + variant->NameAndSymbol();
+    return QString::fromStdString(tip + "|" + unit.Comment() + "; " + VariantNote(cats, unit));
+}
+
 TUnitGrid::TUnitGrid(int nameWidth, int symbolWidth, QWidget* parent) : QTableWidget(parent) {
     setColumnCount(2);
     horizontalHeader()->hide();
@@ -39,14 +52,14 @@ TUnitGrid::TUnitGrid(int nameWidth, int symbolWidth, QWidget* parent) : QTableWi
     setMouseTracking(true); // the unit's comment in the status bar
 }
 
-void TUnitGrid::Fill(const TUnitList& units) {
+void TUnitGrid::Fill(const TUnitList& units, const TCats& cats) {
     const QSignalBlocker blocker(this);
     clearContents();
     setRowCount(units.Count());
     coreRow_ = units.Count() > 0 ? 0 : -1;
     int row = 0;
     for (const TUnit* unit : units) {
-        const QString hint = "| " + QString::fromStdString(unit->Comment());
+        const QString hint = UnitHint(*unit, cats);
         setItem(row, 0, Cell(unit->Name(), hint));
         setItem(row, 1, Cell(unit->Symbol(), hint));
         if (unit->Node().Type() == "si-unit")

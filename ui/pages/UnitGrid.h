@@ -4,6 +4,13 @@
 
 namespace varnel {
 
+class TCats;
+class TUnit;
+
+// A unit's hint: its comment in the status bar; for a unit easily taken for
+// others, which one it is and what it is not, as tooltip and after the
+// comment.
+QString UnitHint(const TUnit& unit, const TCats& cats);
 class TUnitList;
 
 // A list of the units of one category: name and symbol, one row per unit,
@@ -17,8 +24,9 @@ public:
 
     // Fills the list and selects the core unit's row (the last unit whose
     // type is exactly "si-unit"; row 0 when there is none), shown in bold.
-    // Fires no selection signal.
-    void Fill(const TUnitList& units);
+    // Fires no selection signal. A unit easily taken for others of cats says
+    // so in its hint.
+    void Fill(const TUnitList& units, const TCats& cats);
     void ClearRows();
 
     bool HasRow(int row) const { return row >= 0 && row < rowCount(); }
@@ -26,7 +34,6 @@ public:
     int SelectedRow() const;
     // Fires no selection signal.
     void SelectRow(int row);
-    int CoreRow() const { return coreRow_; }
     QString UnitName(int row) const;
     QString Symbol(int row) const;
 

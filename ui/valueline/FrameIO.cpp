@@ -1,5 +1,6 @@
 #include "ui/valueline/FrameIO.h"
 
+#include "common/AbbrevList.h"
 #include "common/NumberSyntax.h"
 #include "common/TextUtil.h"
 #include "convert/Convert.h"
@@ -246,8 +247,13 @@ QString TfmIO::Cells(int col, int row) const {
 
 void TfmIO::SetCell(int col, int row, const QString& text) {
     QTableWidgetItem* item = sgIO->item(row, col);
-    if (item->text() != text)
-        item->setText(text);
+    if (item->text() == text)
+        return;
+    item->setText(text);
+    // Units and results too long for a narrow window are cut short: the
+    // tooltip tells them whole.
+    if (row == 1 && col != SignColumn)
+        item->setToolTip(text.trimmed());
 }
 
 QString TfmIO::TypedLine() const {
@@ -258,7 +264,45 @@ QString TfmIO::TypedSource() const {
     const QString line = TypedLine();
     if (editMode_)
         return WithoutTypedTarget(line);
-    return Text(AbbrevsReverted(line + " " + Cells(1, 1)));
+    return Text(ValueModeSource(line));
+}
+
+const TfmIO::TCellUnits& TfmIO::CellUnits() const {
+    const QString cell = Cells(1, 1);
+    if (cellUnits_.Parsed && cellUnits_.Cell == cell &&
+        cellUnits_.AbbrevGeneration == AbbrevListGeneration())
+        return cellUnits_;
+    // As the whole source is read: the factors only when the cell's units
+    // parse; the checks then read the units as reverted.
+    TDimRec units;
+    TMessages messages;
+    StrToDimRec(StdText(" " + cell), units, messages);
+    ShowCoreMessages(messages);
+    RevertAbbrevsOf(units.Factors);
+    cellUnits_ = {cell, AbbrevListGeneration(), true, units.Factors, {}, false, {}};
+    cellUnits_.EntriesRead =
+        ParseQuantityUnits(DimRecToText(units), cellUnits_.Entries, cellUnits_.Problem);
+    return cellUnits_;
+}
+
+bool TfmIO::UsesCellUnits() const {
+    return !editMode_ && !TypedLine().contains('[');
+}
+
+std::string TfmIO::ValueModeSource(const QString& line) const {
+    if (line.contains('['))
+        return AbbrevsReverted(line + " " + Cells(1, 1));
+    const std::string text = StdText(line + " " + Cells(1, 1));
+    TDimRec source;
+    source.NumberText = Trim(text.substr(0, text.find('[')));
+    source.Number = NumberBeforeBracket(text);
+    source.Factors = CellUnits().Factors;
+    return DimRecToText(source);
+}
+
+std::string TfmIO::ValueModeProblem(const std::string& source) const {
+    const std::string problem = QuantityProblem(Trim(source.substr(0, source.find('['))));
+    return problem.empty() ? CellUnits().Problem : problem;
 }
 
 QString TfmIO::GetSource() const {
@@ -276,7 +320,7 @@ QString TfmIO::GetSource() const {
     }
     if (units.trimmed().isEmpty())
         return line + "[]";
-    return Text(AbbrevsReverted(line + " " + units));
+    return Text(ValueModeSource(line));
 }
 
 void TfmIO::SetSource(const QString& text) {
@@ -373,6 +417,10 @@ void TfmIO::SetEditMode(bool on) {
         if (units.isEmpty())
             units = "[]";
         reSource->SetText(reSource->Text() + " " + units);
+        // Nothing typed yet: the first key starts the quantity rather than
+        // going after an empty "[]".
+        if (SourceValueBlank() && units == "[]")
+            reSource->selectAll();
     } else {
         const QString line = reSource->Text();
         typedTarget_ = TypedTargetUnits(line);
@@ -453,13 +501,17 @@ void TfmIO::ShowProblem(const QString& text) {
 
 void TfmIO::CheckInput() {
     const std::string source = StdText(TypedSource());
-    problem_ = Text(QuantityProblem(source));
+    const bool cellUnits = UsesCellUnits();
+    problem_ = Text(cellUnits ? ValueModeProblem(source) : QuantityProblem(source));
     QString shown = problem_;
     if (!problem_.isEmpty()) {
         SetCell(TargetColumn, 1, QString());
     } else if (checkEngine_ && checkEngine_->Root()) {
         // An unknown unit is carried through unchanged: said, not refused.
-        shown = Text(UnknownUnitProblem(source, *checkEngine_));
+        if (!cellUnits)
+            shown = Text(UnknownUnitProblem(source, *checkEngine_));
+        else if (CellUnits().EntriesRead)
+            shown = Text(UnknownUnitProblem(source, CellUnits().Entries, *checkEngine_));
         const QString target = editMode_ ? TypedTargetUnits(reSource->Text()) : QString();
         if (shown.isEmpty() && !target.isEmpty()) {
             const std::string typed = StdText("1 [" + target + "]");

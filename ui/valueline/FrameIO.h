@@ -2,6 +2,8 @@
 
 #include "convert/DimRec.h"
 
+#include "units/UnitNotation.h"
+
 #include <QFrame>
 #include <QString>
 
@@ -129,6 +131,11 @@ private:
     // The source as typed, before an expression is worked out.
     QString TypedSource() const;
     void CheckInput();
+    // Why the value mode's source cannot be read: the number, else the units.
+    std::string ValueModeProblem(const std::string& source) const;
+    // The value mode's source as the pages read it, from the typed line and
+    // the units cell; the cell is parsed only when it changes.
+    std::string ValueModeSource(const QString& line) const;
     void ApplyColours();
     void Copied(const QString& text);
 
@@ -144,6 +151,24 @@ private:
     QAction* piCopyBoth = nullptr;
     QAction* piCopyNumber = nullptr;
     QLabel* lbProblem = nullptr;
+    // The value mode's units cell, parsed once per change of the cell rather
+    // than at every key of the number: its factors with the abbreviations
+    // reverted, and what the checks read in them.
+    struct TCellUnits {
+        QString Cell;
+        int AbbrevGeneration = 0;
+        bool Parsed = false;
+        std::vector<TUnitRec> Factors;
+        TUnitEntries Entries;
+        bool EntriesRead = false;
+        std::string Problem;
+    };
+    const TCellUnits& CellUnits() const;
+    // The typed line can be read with the parsed cell: it holds no bracket
+    // of its own.
+    bool UsesCellUnits() const;
+
+    mutable TCellUnits cellUnits_;
     const TConvert* checkEngine_ = nullptr;
     QString problem_;
     QString typedTarget_;

@@ -1,24 +1,18 @@
 #include "ui/valueline/LineTokens.h"
 
+#include "units/UnitNotation.h"
+
 namespace varnel {
 
 namespace {
-
-// The notation takes these two as letters of a symbol ("°C", "Å"), so the
-// line colours them as letters too.
-constexpr char16_t DegreeSign = 0x00B0;
-constexpr char16_t CapitalAWithRing = 0x00C5;
-
-bool IsAsciiLetter(QChar c) {
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
 
 bool IsDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+// As the notation reads symbols, so that the line colours what it reads.
 bool IsWordStart(QChar c) {
-    return IsAsciiLetter(c) || c == u'_' || c == DegreeSign || c == CapitalAWithRing;
+    return IsSymbolLetter(c.unicode());
 }
 
 bool IsWordChar(QChar c) {

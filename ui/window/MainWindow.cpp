@@ -134,6 +134,10 @@ void TfrmUnitsConvert::FormCreate() {
         });
     TrayIcon1 = new TTrayIcon(this);
     TrayIcon1->SetHint(windowTitle());
+    connect(&TOptions::Application(), &TOptions::Changed, this, [this] {
+        if (unitsLoaded_)
+            TrayIcon1->SetActive(TOptions::Application().ReadUnchecked().MinimOnTray);
+    });
 
     SetHelpFolder(FindDataFile("help"));
     if (!HasXmlImplementation(XmlImplementationName))
@@ -582,13 +586,7 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
         int unitIndex = -1;
         // Only units the data knows are worth keeping: an unknown symbol goes
         // without a question.
-        auto recognised = [this] {
-            for (int i = 0; i < oCnv->DimCount(); ++i)
-                if (!oCnv->Dims(i)->UnknownSymbol().empty())
-                    return false;
-            return oCnv->UnitsValid();
-        };
-        if (!unit.empty() && recognised() && !iCnv->FindUnit(unit, catIndex, unitIndex) &&
+        if (!unit.empty() && oCnv->AllUnitsKnown() && !iCnv->FindUnit(unit, catIndex, unitIndex) &&
             !AskYesNo("Cannot find [" + Text(unit) +
                       "] in all units list. Continue ?\n\nDelete it and continue(Yes) or go back "
                       "to the last tab (No)?")) {
@@ -616,11 +614,11 @@ void TfrmUnitsConvert::btnHideClick() {
 
 void TfrmUnitsConvert::btnOptAloneClick() {
     const std::string before = ReadTextFile(UnitsDataPath());
-    const std::string storedUnitFile = fmUnitOptions->Settings.Value("UnitFile").value_or("");
+    const std::string storedUnitFile =
+        TOptions::Application().Settings().Value("UnitFile").value_or("");
     const bool wasMultiTab = IsMultiTab();
     if (!frmOptCont->ShowOptions(fmUnitOptions))
         return;
-    TrayIcon1->SetActive(GetOptions().MinimOnTray);
     ApplyMode();
     if (ReadTextFile(UnitsDataPath()) != before) {
         try {

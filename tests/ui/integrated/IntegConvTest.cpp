@@ -598,9 +598,6 @@ void IntegConvTest::RightPartKeepsItsShareOfTheWidth() {
     QTRY_VERIFY(qAbs(share() - moved) < 0.01);
 }
 
-VARNEL_GUI_TEST_MAIN(IntegConvTest)
-#include "IntegConvTest.moc"
-
 void IntegConvTest::SearchFiltersTheTreeAndEnterAddsTheMatch() {
     TStartedWindow w;
     w.Type("36");
@@ -624,3 +621,6 @@ void IntegConvTest::SearchFiltersTheTreeAndEnterAddsTheMatch() {
     QTest::keyClick(w.Tree(), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(search));
 }
+
+VARNEL_GUI_TEST_MAIN(IntegConvTest)
+#include "IntegConvTest.moc"

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
@@ -97,7 +98,8 @@ void OptionsTest::FirstStartTakesTheDefaults() {
              false);
     QCOMPARE(options.CustomSearchEngine, std::string());
     // The fall-back is remembered in memory only.
-    QCOMPARE(frame.Settings.Lines(), std::vector<std::string>{"UnitFile=Varnel.unt"});
+    QCOMPARE(TOptions::Application().Settings().Lines(),
+             std::vector<std::string>{"UnitFile=Varnel.unt"});
     QVERIFY(!std::filesystem::exists(SettingsFile()));
     messages.Clear();
     frame.GetOptions();
@@ -355,17 +357,18 @@ void OptionsTest::PrecisionReachesFormatValue() {
     folder.CopyFixture("gui_units.unt", "Varnel.unt");
     folder.WriteFile(SettingsFile().filename().string(), Lines({"UnitFile=Missing.unt", "Prec=3"}));
     TMessageBoxRecorder messages;
-    {
-        TfmUnitOptions frame;
-        QCOMPARE(FormatValue(3.14159265358979), std::string("3.14"));
-        frame.Settings.SetValue("Prec", "10");
-        QCOMPARE(FormatValue(3.14159265358979), std::string("3.141592654"));
-        // Formatting never checks the units file, so it never raises a message.
-        QVERIFY(messages.Texts().isEmpty());
-        QCOMPARE(&frame, TfmUnitOptions::Instance());
-    }
-    QCOMPARE(FormatValue(3.14159265358979), std::string("3.141593"));
-    QCOMPARE(TfmUnitOptions::Instance(), nullptr);
+    TfmUnitOptions frame;
+    QCOMPARE(FormatValue(3.14159265358979), std::string("3.14"));
+
+    TOptions& options = TOptions::Application();
+    QSignalSpy changed(&options, &TOptions::Changed);
+    TKeyValueLines edited = options.Settings();
+    edited.SetValue("Prec", "10");
+    options.Save(edited);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(FormatValue(3.14159265358979), std::string("3.141592654"));
+    // Formatting never checks the units file, so it never raises a message.
+    QVERIFY(messages.Texts().isEmpty());
 }
 
 void OptionsTest::UnwritableSettingsFileKeepsTheOldOne() {

@@ -5,6 +5,8 @@
 #include "support/GuiTestSupport.h"
 #include "ui/about/WebLinks.h"
 #include "ui/common/HelpViewer.h"
+#include "ui/common/Hints.h"
+#include "ui/common/StdText.h"
 #include "ui/options/UnitOptions.h"
 #include "ui/pages/CategoryTree.h"
 #include "ui/pages/UnitGrid.h"
@@ -253,6 +255,7 @@ private slots:
     void CompoundSourceAsksBeforeAllUnits();
     void HintsReachTheStatusBar();
     void SearchFiltersAndEnterChoosesTheMatch();
+    void HintOfAUnitWithVariantsNamesThem();
 };
 
 void AllUnitsPageTest::LoadUnitsBuildsTreeAndToolBar() {
@@ -676,9 +679,6 @@ void AllUnitsPageTest::HintsReachTheStatusBar() {
     QTRY_COMPARE(w.Status(), QString(" a thousand metres"));
 }
 
-VARNEL_GUI_TEST_MAIN(AllUnitsPageTest)
-#include "AllUnitsPageTest.moc"
-
 void AllUnitsPageTest::SearchFiltersAndEnterChoosesTheMatch() {
     TPage p(true);
     p.page->PageSwitch(pkEdit, pkEdit);
@@ -710,3 +710,20 @@ void AllUnitsPageTest::SearchFiltersAndEnterChoosesTheMatch() {
     QTest::keyClick(search, Qt::Key_Return); // a word naming no unit adds nothing
     QCOMPARE(p.io->GetSource(), "5 [s.km]");
 }
+
+void AllUnitsPageTest::HintOfAUnitWithVariantsNamesThem() {
+    TConvert cats;
+    cats.LoadFromText(ReadTextFile(ShippedDataPath("Varnel.unt")));
+    int cat = -1, unit = -1;
+    QVERIFY(cats.FindUnit("oz", cat, unit));
+    const QString hint = UnitHint(*cats.Cats(cat)->Units()[unit], cats);
+    QVERIFY(ShortHint(hint).startsWith("ounce (avoirdupois) [oz]; not to be taken for"));
+    QVERIFY(ShortHint(hint).contains("ounce (troy) [ozt]"));
+    QVERIFY(LongHint(hint).startsWith(Text(cats.Cats(cat)->Units()[unit]->Comment())));
+    QVERIFY(LongHint(hint).contains("ounce (troy) [ozt]"));
+    QVERIFY(cats.FindUnit("m", cat, unit));
+    QCOMPARE(ShortHint(UnitHint(*cats.Cats(cat)->Units()[unit], cats)), QString());
+}
+
+VARNEL_GUI_TEST_MAIN(AllUnitsPageTest)
+#include "AllUnitsPageTest.moc"

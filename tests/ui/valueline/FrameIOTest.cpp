@@ -167,7 +167,11 @@ void FrameIOTest::AbbreviationsAreShownAndHandedBack() {
     v.io->SetTarget("4 [Ang]");
     QCOMPARE(v.io->Cells(3, 1), QString("4 [\u00C5]"));
     QCOMPARE(v.io->GetTarget(), QString("4 [Ang]"));
+    // Keys of the number keep the units as read; a new list reads them anew.
+    v.Type("1");
+    QCOMPARE(v.io->GetSource(), QString("31 [Ang/s]"));
     SetAbbrevList({});
+    QCOMPARE(v.io->GetSource(), QString("31 [\u00C5/s]"));
 }
 
 void FrameIOTest::SetTargetDropsNaNOnlyWithoutAValue_data() {
@@ -349,8 +353,9 @@ void FrameIOTest::TokenColours_data() {
                                                << "kkkkkkk";
     QTest::newRow("quoted text and character codes") << "'ab' #65"
                                                      << "nnnn.nnn";
-    QTest::newRow("the micro sign is no letter") << "5 [\u00B5m]"
-                                                 << "k.krkk";
+    // As the notation reads it: one symbol, unknown to this line.
+    QTest::newRow("the micro sign starts a symbol") << "5 [\u00B5m]"
+                                                    << "k.krrk";
     QTest::newRow("the degree sign is a letter") << "5 [\u00B0C]"
                                                  << "k.kkkk";
     QTest::newRow("blank line") << "   "

@@ -8,16 +8,19 @@
 #include "ui/log/LogPage.h"
 #include "ui/pages/SimpleOne.h"
 #include "ui/pages/SimplePage.h"
+#include "ui/pages/UnitComboBox.h"
 #include "ui/valueline/FrameIO.h"
 #include "ui/valueline/SingleRichEdit.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -128,6 +131,7 @@ private slots:
     void SteppingThroughUnitsRecordsOnlyTheSettledOne_data();
     void SteppingThroughUnitsRecordsOnlyTheSettledOne();
     void DarkPaletteKeepsTextReadable();
+    void SmallestWindowKeepsEveryControlUsable();
 };
 
 void DrivableWindowTest::BadInputSaysWhyAndShowsNoResult_data() {
@@ -190,7 +194,11 @@ void DrivableWindowTest::TypedTargetAndExpressionsConvert() {
     QFETCH(QString, problem);
     TWindow w;
 
-    w.Enter(typed);
+    // As a user does on a fresh window: Enter, the quantity, Enter.
+    w.Input()->setFocus();
+    QTest::keyClick(w.Input(), Qt::Key_Return);
+    QTest::keyClicks(w.Input(), typed);
+    QTest::keyClick(w.Input(), Qt::Key_Return);
 
     QVERIFY(!w.IO()->EditMode());
     QCOMPARE(w.IO()->GetTarget(), target);
@@ -356,6 +364,9 @@ void DrivableWindowTest::SteppingThroughUnitsRecordsOnlyTheSettledOne() {
     for (auto signal : {&QComboBox::highlighted, &QComboBox::currentIndexChanged})
         connect(list, signal, list, [&](int entry) { passed << list->itemText(entry); });
 
+    // An Alt letter that is no shortcut picks nothing.
+    QTest::keyClick(list, 'm', Qt::AltModifier);
+    QCOMPARE(list->currentText(), start);
     for (char key : keys.toStdString()) {
         if (key == 'v')
             QTest::keyClick(list, Qt::Key_Down);
@@ -413,6 +424,58 @@ void DrivableWindowTest::DarkPaletteKeepsTextReadable() {
         }
     }
     QApplication::setPalette(light);
+}
+
+namespace {
+
+void VerifyApart(const QList<QWidget*>& widgets, QWidget* within) {
+    for (int i = 0; i < widgets.size(); ++i) {
+        const QRect place(widgets[i]->mapTo(within, QPoint(0, 0)), widgets[i]->size());
+        QVERIFY2(within->rect().contains(place), qPrintable(widgets[i]->objectName()));
+        for (int j = i + 1; j < widgets.size(); ++j)
+            QVERIFY2(!place.intersects(
+                         QRect(widgets[j]->mapTo(within, QPoint(0, 0)), widgets[j]->size())),
+                     qPrintable(widgets[i]->objectName() + " / " + widgets[j]->objectName()));
+    }
+}
+
+} // namespace
+
+// The integrated view at the smallest size: the Log's buttons stay apart and
+// whole, long unit names are cut short with the whole name in the tooltip.
+void DrivableWindowTest::SmallestWindowKeepsEveryControlUsable() {
+    TWindow w;
+    w.window->resize(500, 350);
+    QTRY_COMPARE(w.window->size(), QSize(500, 350));
+    w.Enter("1 [rpm] = [rpm]");
+    QTRY_COMPARE(w.Rows().size(), 1);
+
+    TfmSimpleOne* row = w.Rows().first();
+    QList<QWidget*> parts;
+    for (const char* name : {"pnlCat", "pnlSource", "pnlDoubleArrow", "pnlTarget", "pnlDegree"})
+        parts << row->findChild<QWidget*>(name);
+    VerifyApart(parts, row);
+    auto* list = row->findChild<TUnitComboBox*>("cbOutUnit");
+    VerifyApart({list}, list->parentWidget());
+    QVERIFY2(list->ShownText() != list->currentText(), "a long name is cut short");
+    QVERIFY(list->ShownText().endsWith(QChar(0x2026)));
+    QHelpEvent tip(QEvent::ToolTip, list->rect().center(),
+                   list->mapToGlobal(list->rect().center()));
+    QApplication::sendEvent(list, &tip);
+    QTRY_COMPARE(QToolTip::text(), list->currentText());
+    QToolTip::hideText();
+
+    auto* tabs = w.window->IntegConv()->findChild<QTabWidget*>("PageControl1");
+    tabs->setCurrentIndex(1);
+    auto* bar = w.Log()->findChild<QWidget*>("ToolBar1");
+    QTRY_VERIFY(bar->isVisible());
+    QList<QWidget*> buttons;
+    for (const char* name : {"tbSourceBack", "tbTargetBack", "tbCopy"}) {
+        auto* button = w.Log()->findChild<QToolButton*>(name);
+        QVERIFY(button->width() > button->fontMetrics().horizontalAdvance(button->text()));
+        buttons << button;
+    }
+    VerifyApart(buttons, bar);
 }
 
 VARNEL_GUI_TEST_MAIN(DrivableWindowTest)
