@@ -5,22 +5,33 @@
 #include "units/UnitSearch.h"
 
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace varnel {
 
 TUnitSearchEdit::TUnitSearchEdit(QWidget* parent) : QLineEdit(parent) {
     setObjectName("edUnitSearch");
     setPlaceholderText("Search units");
-    setClearButtonEnabled(true);
     SetHint(this, "Search units| Show the categories and units whose name, symbol or keyword "
                   "contains the text; Enter adds the first match");
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!text.isEmpty())
+            setClearButtonEnabled(true);
         std::string word = FoldForSearch(Trim(text.toStdString()));
         if (word == word_)
             return;
         word_ = std::move(word);
         emit WordChanged();
     });
+}
+
+// The clear button's icon is looked up in the icon theme, which takes longer
+// than building the window. The button is hidden while the field is empty, so
+// it comes once the window is up, or with the first text.
+void TUnitSearchEdit::showEvent(QShowEvent* event) {
+    QLineEdit::showEvent(event);
+    if (!isClearButtonEnabled())
+        QTimer::singleShot(0, this, [this] { setClearButtonEnabled(true); });
 }
 
 void TUnitSearchEdit::keyPressEvent(QKeyEvent* event) {

@@ -674,6 +674,7 @@ void AllUnitsPageTest::SearchFiltersAndEnterChoosesTheMatch() {
     auto* search = p.Find<TUnitSearchEdit>("edUnitSearch");
     search->setFocus();
     QTest::keyClicks(search, "KILO");
+    QVERIFY(search->isClearButtonEnabled()); // also in a window never shown
     QCOMPARE(shownCategories(), (QStringList{"Length", "Force", "Speed"}));
 
     QTest::keyClick(search, Qt::Key_Return);
