@@ -3,6 +3,7 @@
 #include "common/TextUtil.h"
 #include "common/Windows1252.h"
 #include "units/Cats.h"
+#include "units/VariantIndex.h"
 
 #include <algorithm>
 
@@ -44,11 +45,6 @@ namespace {
 
 bool Contains(const std::string& text, std::string_view foldedWord) {
     return FoldForSearch(text).find(foldedWord) != std::string::npos;
-}
-
-// "ounce" of "ounce (troy)".
-std::string UnqualifiedName(const std::string& name) {
-    return FoldForSearch(Trim(name.substr(0, name.find(" ("))));
 }
 
 bool UnitElementMatches(const TXMLUnitType& unit, std::string_view foldedWord) {
@@ -123,59 +119,12 @@ std::vector<TUnitMatch> SearchUnits(const TCats& cats, std::string_view word) {
     return matches;
 }
 
-namespace {
-
-// Symbols of units that people take for one another although their names
-// differ: a horsepower that is metric, the food calorie that is a
-// kilocalorie, the tons of mass, refrigeration and ship volume, and the
-// symbols written for more than one unit (Nm, Gb, kt, RT).
-const std::vector<std::vector<std::string_view>> ConfusedSymbols = {
-    {"hp", "PS", "hp_E", "hp_B", "hp_W", "hp_UK"},
-    {"Cal", "kcal", "kcal_IT", "cal"},
-    {"ton", "ton_UK", "t", "TR", "RT"},
-    {"oz", "ozt", "floz", "floz_UK"},
-    {"yr", "yr_G", "yr_365", "yr_366", "yr_trop", "yr_sid"},
-    {"Nm", "N.m", "nmi", "nm"},
-    {"Gb", "Gbit", "GB"},
-    {"kt", "ktTNT", "nmi/h", "karat"},
-};
-
-void AddVariant(std::vector<const TUnit*>& variants, const TUnit& unit, const TUnit* other) {
-    if (other->Symbol() == unit.Symbol())
-        return;
-    for (const TUnit* known : variants)
-        if (known->Symbol() == other->Symbol())
-            return;
-    variants.push_back(other);
-}
-
-} // namespace
-
 std::vector<const TUnit*> VariantsOf(const TCats& cats, const TUnit& unit) {
-    const std::string name = UnqualifiedName(unit.Name());
-    std::vector<const TUnit*> variants;
-    for (const TUnit* other : cats.AllUnits())
-        if (UnqualifiedName(other->Name()) == name)
-            AddVariant(variants, unit, other);
-    for (const auto& group : ConfusedSymbols) {
-        if (std::find(group.begin(), group.end(), unit.Symbol()) == group.end())
-            continue;
-        for (std::string_view symbol : group) {
-            int cat = -1;
-            int index = -1;
-            if (cats.FindUnit(symbol, cat, index) &&
-                cats.Cats(cat)->Units()[index]->Symbol() == symbol)
-                AddVariant(variants, unit, cats.Cats(cat)->Units()[index]);
-        }
-    }
-    return variants;
+    return TVariantIndex(cats).VariantsOf(unit);
 }
 
 std::string VariantNote(const TCats& cats, const TUnit& unit) {
-    std::string note;
-    for (const TUnit* variant : VariantsOf(cats, unit))
-        note += (note.empty() ? "not to be taken for " : ", ") + variant->NameAndSymbol();
-    return note;
+    return TVariantIndex(cats).VariantNote(unit);
 }
 
 } // namespace varnel

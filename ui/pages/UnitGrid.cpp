@@ -4,6 +4,7 @@
 #include "units/Unit.h"
 #include "units/UnitList.h"
 #include "units/UnitSearch.h"
+#include "units/VariantIndex.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>
@@ -25,14 +26,19 @@ QTableWidgetItem* Cell(const std::string& text, const QString& hint) {
 } // namespace
 
 QString UnitHint(const TUnit& unit, const TCats& cats) {
-    const std::vector<const TUnit*> variants = VariantsOf(cats, unit);
+    return UnitHint(unit, TVariantIndex(cats));
+}
+
+QString UnitHint(const TUnit& unit, const TVariantIndex& variantIndex) {
+    const std::vector<const TUnit*> variants = variantIndex.VariantsOf(unit);
     if (variants.empty())
         return "| " + QString::fromStdString(unit.Comment());
     // One variant a line: a tooltip as wide as the screen is hard to read.
     std::string tip = unit.NameAndSymbol() + "; not to be taken for";
     for (const TUnit* variant : variants)
         tip += "\n    " + variant->NameAndSymbol();
-    return QString::fromStdString(tip + "|" + unit.Comment() + "; " + VariantNote(cats, unit));
+    return QString::fromStdString(tip + "|" + unit.Comment() + "; " +
+                                  variantIndex.VariantNote(unit));
 }
 
 TUnitGrid::TUnitGrid(int nameWidth, int symbolWidth, QWidget* parent) : QTableWidget(parent) {
@@ -57,9 +63,11 @@ void TUnitGrid::Fill(const TUnitList& units, const TCats& cats) {
     clearContents();
     setRowCount(units.Count());
     coreRow_ = units.Count() > 0 ? 0 : -1;
+    // Built once: the variants of each unit are looked up among all units.
+    const TVariantIndex variantIndex(cats);
     int row = 0;
     for (const TUnit* unit : units) {
-        const QString hint = UnitHint(*unit, cats);
+        const QString hint = UnitHint(*unit, variantIndex);
         setItem(row, 0, Cell(unit->Name(), hint));
         setItem(row, 1, Cell(unit->Symbol(), hint));
         if (unit->Node().Type() == "si-unit")

@@ -6,11 +6,13 @@ namespace varnel {
 
 class TCats;
 class TUnit;
+class TVariantIndex;
 
 // A unit's hint: its comment in the status bar; for a unit easily taken for
 // others, which one it is and what it is not, as tooltip and after the
 // comment.
 QString UnitHint(const TUnit& unit, const TCats& cats);
+QString UnitHint(const TUnit& unit, const TVariantIndex& variantIndex);
 class TUnitList;
 
 // A list of the units of one category: name and symbol, one row per unit,

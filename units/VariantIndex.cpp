@@ -1,0 +1,78 @@
+#include "units/VariantIndex.h"
+
+#include "common/TextUtil.h"
+#include "units/Cats.h"
+#include "units/Unit.h"
+#include "units/UnitSearch.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace varnel {
+
+namespace {
+
+// Symbols of units that people take for one another although their names
+// differ: a horsepower that is metric, the food calorie that is a
+// kilocalorie, the tons of mass, refrigeration and ship volume, and the
+// symbols written for more than one unit (Nm, Gb, kt, RT).
+const std::vector<std::vector<std::string_view>> ConfusedSymbols = {
+    {"hp", "PS", "hp_E", "hp_B", "hp_W", "hp_UK"},
+    {"Cal", "kcal", "kcal_IT", "cal"},
+    {"ton", "ton_UK", "t", "TR", "RT"},
+    {"oz", "ozt", "floz", "floz_UK"},
+    {"yr", "yr_G", "yr_365", "yr_366", "yr_trop", "yr_sid"},
+    {"Nm", "N.m", "nmi", "nm"},
+    {"Gb", "Gbit", "GB"},
+    {"kt", "ktTNT", "nmi/h", "karat"},
+};
+
+// "ounce" of "ounce (troy)".
+std::string UnqualifiedName(const std::string& name) {
+    return FoldForSearch(Trim(name.substr(0, name.find(" ("))));
+}
+
+void AddVariant(std::vector<const TUnit*>& variants, const TUnit& unit, const TUnit* other) {
+    if (other->Symbol() == unit.Symbol())
+        return;
+    for (const TUnit* known : variants)
+        if (known->Symbol() == other->Symbol())
+            return;
+    variants.push_back(other);
+}
+
+} // namespace
+
+TVariantIndex::TVariantIndex(const TCats& cats) : cats_(cats) {
+    for (const TUnit* unit : cats.AllUnits())
+        unitsByName_[UnqualifiedName(unit->Name())].push_back(unit);
+}
+
+std::vector<const TUnit*> TVariantIndex::VariantsOf(const TUnit& unit) const {
+    std::vector<const TUnit*> variants;
+    if (const auto named = unitsByName_.find(UnqualifiedName(unit.Name()));
+        named != unitsByName_.end())
+        for (const TUnit* other : named->second)
+            AddVariant(variants, unit, other);
+    for (const auto& group : ConfusedSymbols) {
+        if (std::find(group.begin(), group.end(), unit.Symbol()) == group.end())
+            continue;
+        for (std::string_view symbol : group) {
+            int cat = -1;
+            int index = -1;
+            if (cats_.FindUnit(symbol, cat, index) &&
+                cats_.Cats(cat)->Units()[index]->Symbol() == symbol)
+                AddVariant(variants, unit, cats_.Cats(cat)->Units()[index]);
+        }
+    }
+    return variants;
+}
+
+std::string TVariantIndex::VariantNote(const TUnit& unit) const {
+    std::string note;
+    for (const TUnit* variant : VariantsOf(unit))
+        note += (note.empty() ? "not to be taken for " : ", ") + variant->NameAndSymbol();
+    return note;
+}
+
+} // namespace varnel
