@@ -6,6 +6,7 @@
 #include "units/UnitSearch.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 namespace varnel {
@@ -32,11 +33,13 @@ std::string UnqualifiedName(const std::string& name) {
     return FoldForSearch(Trim(name.substr(0, name.find(" ("))));
 }
 
-void AddVariant(std::vector<const TUnit*>& variants, const TUnit& unit, const TUnit* other) {
-    if (other->Symbol() == unit.Symbol())
+void AddVariant(std::vector<const TUnit*>& variants, const std::string& symbol,
+                const TUnit* other) {
+    const std::string otherSymbol = other->Symbol();
+    if (otherSymbol == symbol)
         return;
     for (const TUnit* known : variants)
-        if (known->Symbol() == other->Symbol())
+        if (known->Symbol() == otherSymbol)
             return;
     variants.push_back(other);
 }
@@ -49,23 +52,39 @@ TVariantIndex::TVariantIndex(const TCats& cats) : cats_(cats) {
 }
 
 std::vector<const TUnit*> TVariantIndex::VariantsOf(const TUnit& unit) const {
+    const std::string symbol = unit.Symbol();
     std::vector<const TUnit*> variants;
     if (const auto named = unitsByName_.find(UnqualifiedName(unit.Name()));
         named != unitsByName_.end())
         for (const TUnit* other : named->second)
-            AddVariant(variants, unit, other);
-    for (const auto& group : ConfusedSymbols) {
-        if (std::find(group.begin(), group.end(), unit.Symbol()) == group.end())
+            AddVariant(variants, symbol, other);
+    for (size_t group = 0; group < ConfusedSymbols.size(); ++group) {
+        const std::vector<std::string_view>& symbols = ConfusedSymbols[group];
+        if (std::find(symbols.begin(), symbols.end(), symbol) == symbols.end())
             continue;
-        for (std::string_view symbol : group) {
+        for (const TUnit* other : ConfusedUnits(group))
+            AddVariant(variants, symbol, other);
+    }
+    return variants;
+}
+
+// Looked up once a unit of the group is asked for: each look-up goes through
+// all units.
+const std::vector<const TUnit*>& TVariantIndex::ConfusedUnits(size_t group) const {
+    if (confusedUnits_.empty())
+        confusedUnits_.resize(ConfusedSymbols.size());
+    std::optional<std::vector<const TUnit*>>& units = confusedUnits_[group];
+    if (!units) {
+        units.emplace();
+        for (std::string_view symbol : ConfusedSymbols[group]) {
             int cat = -1;
             int index = -1;
             if (cats_.FindUnit(symbol, cat, index) &&
                 cats_.Cats(cat)->Units()[index]->Symbol() == symbol)
-                AddVariant(variants, unit, cats_.Cats(cat)->Units()[index]);
+                units->push_back(cats_.Cats(cat)->Units()[index]);
         }
     }
-    return variants;
+    return *units;
 }
 
 std::string TVariantIndex::VariantNote(const TUnit& unit) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -23,8 +25,12 @@ public:
     std::string VariantNote(const TUnit& unit) const;
 
 private:
+    // The units of one group of symbols known to be taken for one another.
+    const std::vector<const TUnit*>& ConfusedUnits(size_t group) const;
+
     const TCats& cats_;
     std::unordered_map<std::string, std::vector<const TUnit*>> unitsByName_;
+    mutable std::vector<std::optional<std::vector<const TUnit*>>> confusedUnits_;
 };
 
 } // namespace varnel
