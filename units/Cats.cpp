@@ -4,6 +4,7 @@
 #include "common/TextFile.h"
 #include "common/TextUtil.h"
 #include "units/UnitNotation.h"
+#include "units/VariantIndex.h"
 
 #include <system_error>
 
@@ -62,7 +63,14 @@ TCat* TCats::Cats(int index) const {
     return model_->Cats[static_cast<size_t>(index)].get();
 }
 
+const TVariantIndex& TCats::VariantIndex() const {
+    if (!model_->Variants)
+        model_->Variants = std::make_shared<const TVariantIndex>(*this);
+    return *model_->Variants;
+}
+
 int TCats::AddCat(std::unique_ptr<TCat> cat) {
+    model_->Variants.reset();
     model_->Cats.push_back(std::move(cat));
     return CatCount() - 1;
 }

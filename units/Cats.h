@@ -13,6 +13,8 @@
 
 namespace varnel {
 
+class TVariantIndex;
+
 // All enabled categories of one units data document, which it parses and
 // keeps. Every load starts afresh: references into the previous load are
 // stale afterwards. Several models can share one parsed document and its
@@ -54,6 +56,9 @@ public:
     bool FindUnit(std::string_view symbol, int& catIndex, int& unitIndex) const;
 
     const TUnitList& AllUnits() const { return model_->AllUnits; }
+    // The units by name and symbol, for what may be taken for a unit; built
+    // when first asked for, once per model.
+    const TVariantIndex& VariantIndex() const;
     TXmlDocument& Doc() { return *doc_; }
     // The `UnitsData` binding of the last load that parsed; without element
     // before that.
@@ -70,6 +75,7 @@ private:
     struct TModel {
         std::vector<std::unique_ptr<TCat>> Cats;
         TUnitList AllUnits;
+        std::shared_ptr<const TVariantIndex> Variants;
     };
 
     std::shared_ptr<TXmlDocument> doc_;

@@ -120,11 +120,11 @@ std::vector<TUnitMatch> SearchUnits(const TCats& cats, std::string_view word) {
 }
 
 std::vector<const TUnit*> VariantsOf(const TCats& cats, const TUnit& unit) {
-    return TVariantIndex(cats).VariantsOf(unit);
+    return cats.VariantIndex().VariantsOf(unit);
 }
 
 std::string VariantNote(const TCats& cats, const TUnit& unit) {
-    return TVariantIndex(cats).VariantNote(unit);
+    return cats.VariantIndex().VariantNote(unit);
 }
 
 } // namespace varnel

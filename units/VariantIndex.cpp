@@ -6,7 +6,6 @@
 #include "units/UnitSearch.h"
 
 #include <algorithm>
-#include <optional>
 #include <string_view>
 
 namespace varnel {
@@ -46,9 +45,22 @@ void AddVariant(std::vector<const TUnit*>& variants, const std::string& symbol,
 
 } // namespace
 
-TVariantIndex::TVariantIndex(const TCats& cats) : cats_(cats) {
+TVariantIndex::TVariantIndex(const TCats& cats) {
     for (const TUnit* unit : cats.AllUnits())
         unitsByName_[UnqualifiedName(unit->Name())].push_back(unit);
+    // A symbol stands for its first unit, in the order the categories are
+    // searched for a typed symbol.
+    std::unordered_map<std::string, const TUnit*> firstBySymbol;
+    for (int i = 0; i < cats.CatCount(); ++i)
+        for (const TUnit* unit : cats.Cats(i)->Units())
+            firstBySymbol.emplace(unit->Symbol(), unit);
+    for (const std::vector<std::string_view>& symbols : ConfusedSymbols) {
+        std::vector<const TUnit*>& units = confusedUnits_.emplace_back();
+        for (std::string_view symbol : symbols)
+            if (const auto found = firstBySymbol.find(std::string(symbol));
+                found != firstBySymbol.end())
+                units.push_back(found->second);
+    }
 }
 
 std::vector<const TUnit*> TVariantIndex::VariantsOf(const TUnit& unit) const {
@@ -62,29 +74,10 @@ std::vector<const TUnit*> TVariantIndex::VariantsOf(const TUnit& unit) const {
         const std::vector<std::string_view>& symbols = ConfusedSymbols[group];
         if (std::find(symbols.begin(), symbols.end(), symbol) == symbols.end())
             continue;
-        for (const TUnit* other : ConfusedUnits(group))
+        for (const TUnit* other : confusedUnits_[group])
             AddVariant(variants, symbol, other);
     }
     return variants;
-}
-
-// Looked up once a unit of the group is asked for: each look-up goes through
-// all units.
-const std::vector<const TUnit*>& TVariantIndex::ConfusedUnits(size_t group) const {
-    if (confusedUnits_.empty())
-        confusedUnits_.resize(ConfusedSymbols.size());
-    std::optional<std::vector<const TUnit*>>& units = confusedUnits_[group];
-    if (!units) {
-        units.emplace();
-        for (std::string_view symbol : ConfusedSymbols[group]) {
-            int cat = -1;
-            int index = -1;
-            if (cats_.FindUnit(symbol, cat, index) &&
-                cats_.Cats(cat)->Units()[index]->Symbol() == symbol)
-                units->push_back(cats_.Cats(cat)->Units()[index]);
-        }
-    }
-    return *units;
 }
 
 std::string TVariantIndex::VariantNote(const TUnit& unit) const {

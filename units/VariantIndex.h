@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstddef>
-#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -25,12 +23,10 @@ public:
     std::string VariantNote(const TUnit& unit) const;
 
 private:
-    // The units of one group of symbols known to be taken for one another.
-    const std::vector<const TUnit*>& ConfusedUnits(size_t group) const;
-
-    const TCats& cats_;
     std::unordered_map<std::string, std::vector<const TUnit*>> unitsByName_;
-    mutable std::vector<std::optional<std::vector<const TUnit*>>> confusedUnits_;
+    // Per group of symbols known to be taken for one another, the units that
+    // carry them.
+    std::vector<std::vector<const TUnit*>> confusedUnits_;
 };
 
 } // namespace varnel

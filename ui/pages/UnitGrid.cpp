@@ -1,6 +1,7 @@
 #include "ui/pages/UnitGrid.h"
 
 #include "ui/common/Hints.h"
+#include "units/Cats.h"
 #include "units/Unit.h"
 #include "units/UnitList.h"
 #include "units/UnitSearch.h"
@@ -26,7 +27,7 @@ QTableWidgetItem* Cell(const std::string& text, const QString& hint) {
 } // namespace
 
 QString UnitHint(const TUnit& unit, const TCats& cats) {
-    return UnitHint(unit, TVariantIndex(cats));
+    return UnitHint(unit, cats.VariantIndex());
 }
 
 QString UnitHint(const TUnit& unit, const TVariantIndex& variantIndex) {
@@ -63,8 +64,7 @@ void TUnitGrid::Fill(const TUnitList& units, const TCats& cats) {
     clearContents();
     setRowCount(units.Count());
     coreRow_ = units.Count() > 0 ? 0 : -1;
-    // Built once: the variants of each unit are looked up among all units.
-    const TVariantIndex variantIndex(cats);
+    const TVariantIndex& variantIndex = cats.VariantIndex();
     int row = 0;
     for (const TUnit* unit : units) {
         const QString hint = UnitHint(*unit, variantIndex);
