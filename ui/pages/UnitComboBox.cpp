@@ -32,7 +32,8 @@ void TUnitComboBox::paintEvent(QPaintEvent*) {
 }
 
 bool TUnitComboBox::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip && ShownText() != currentText()) {
+    // A unit's own hint (its variants) names it in full already.
+    if (event->type() == QEvent::ToolTip && ShownText() != currentText() && toolTip().isEmpty()) {
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), currentText(), this);
         return true;
     }
