@@ -570,8 +570,9 @@ void AllUnitsPageTest::SplitterAndColumnsFollowTheSize() {
     QVERIFY(ratio < 0.4);
     QCOMPARE(p.page->TreeRatio(), ratio);
 
-    p.window.resize(900, 500);
-    QTRY_COMPARE(p.page->width() > 850, true);
+    const int before = p.page->width();
+    p.window.resize(p.window.width() * 3 / 2, p.window.height() * 3 / 2);
+    QTRY_VERIFY(p.page->width() > before);
     check(ratio);
 
     p.page->LoadUnits(); // a reload halves the page again

@@ -542,20 +542,24 @@ void FrameIOTest::ColumnsFollowTheLayoutRule() {
         return QList<int>{grid->columnWidth(0), grid->columnWidth(1), grid->columnWidth(2),
                           grid->columnWidth(3)};
     };
-    QCOMPARE(v.io->height(), 70);
-    QCOMPARE(grid->geometry(), QRect(10, grid->y(), 620, 57));
+    // The band and its margins are fixed; the columns share what the frame's
+    // width leaves, so nothing here depends on the font or the screen.
+    const int gridWidth = v.io->width() - 2 * TfmIO::SideMargin;
+    const int sourceSide = qRound((gridWidth - TfmIO::SignColumnWidth) / 2.0);
+    QCOMPARE(v.io->height(), TfmIO::FrameHeight);
+    QCOMPARE(grid->geometry(), QRect(TfmIO::SideMargin, grid->y(), gridWidth, TfmIO::BandHeight));
     v.io->SetSource("1 [m]");
     const QList<int> shortLine = columns();
-    QCOMPARE(shortLine[2], 26);
-    QCOMPARE(shortLine[0] + shortLine[1], 297);
-    QCOMPARE(shortLine[0] + shortLine[1] + shortLine[2] + shortLine[3], 620);
+    QCOMPARE(shortLine[2], TfmIO::SignColumnWidth);
+    QCOMPARE(shortLine[0] + shortLine[1], sourceSide);
+    QCOMPARE(shortLine[0] + shortLine[1] + shortLine[2] + shortLine[3], gridWidth);
     QCOMPARE(v.Line()->width(), shortLine[0]);
     QCOMPARE(v.io->Cells(0, 1), QString("1__"));
 
     v.io->SetSource("123456789012 [m]");
     const QList<int> longLine = columns();
     QVERIFY(longLine[0] > shortLine[0]);
-    QCOMPARE(longLine[0] + longLine[1], 297);
+    QCOMPARE(longLine[0] + longLine[1], sourceSide);
     QVERIFY(grid->fontMetrics().horizontalAdvance(v.Text()) < v.Line()->width());
 
     v.io->SetEditMode(true);
