@@ -29,16 +29,6 @@ TConvert::TConvert(const std::filesystem::path& fileName)
 
 TConvert::~TConvert() = default;
 
-TMessages TConvert::LoadFromText(std::string_view text) {
-    ForgetUnits();
-    return TCats::LoadFromText(text);
-}
-
-TMessages TConvert::LoadFromDocument(std::shared_ptr<TXmlDocument> document) {
-    ForgetUnits();
-    return TCats::LoadFromDocument(std::move(document));
-}
-
 void TConvert::ShareModel(const TCats& other) {
     ForgetUnits();
     TCats::ShareModel(other);

@@ -24,12 +24,10 @@ public:
     explicit TConvert(const std::filesystem::path& fileName);
     ~TConvert() override;
 
-    // Reloads the units data; the quantity's factors and the symbol index
-    // are gone with the old categories.
-    TMessages LoadFromText(std::string_view text) override;
-    TMessages LoadFromDocument(std::shared_ptr<TXmlDocument> document) override;
     // With the model, the other engine's symbol index is shared too.
     void ShareModel(const TCats& other) override;
+    // A load clears too: the quantity's factors and the symbol index are
+    // gone with the old categories.
     void Clear() override;
 
     // Replaces the quantity by the one written in text ("36 [km/h]"). A

@@ -75,8 +75,6 @@ size_t SymbolPosition(std::string_view quantity, size_t open, const std::string&
     return characters + 1;
 }
 
-// The notation's own message when the units cannot be parsed.
-
 } // namespace
 
 bool ParseQuantityUnits(std::string_view quantity, TUnitEntries& entries, std::string& problem) {

@@ -83,6 +83,13 @@ int TCats::IndexOfCat(std::string_view name) const {
     return -1;
 }
 
+TCat* TCats::CatOfNode(const TXMLCategoryType& category) const {
+    for (int i = 0; i < CatCount(); ++i)
+        if (Cats(i)->Node() == category)
+            return Cats(i);
+    return nullptr;
+}
+
 bool TCats::FindUnit(std::string_view symbol, int& catIndex, int& unitIndex) const {
     for (int i = 0; i < CatCount(); ++i) {
         int index = Cats(i)->Units().IndexOfSymbol(symbol);

@@ -49,6 +49,8 @@ public:
     // Index of the first category whose Name equals the trimmed text without
     // regard to case, or -1.
     int IndexOfCat(std::string_view name) const;
+    // The category read from that element of the units data, or nullptr.
+    TCat* CatOfNode(const TXMLCategoryType& category) const;
     // The first category holding a unit of that symbol (IndexOfSymbol), or
     // false with both indices -1.
     // An alias (what users type for a unit, l for L) counts when no symbol

@@ -4,6 +4,7 @@
 #include "ui/common/StdText.h"
 #include "ui/editor/EditorLook.h"
 #include "units/UnitsDataOps.h"
+#include "units/UnitsStatistics.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -198,12 +199,9 @@ void TfmUnitForm::ShowUnit(const TXMLUnitType& unit, const TXMLCategoryType& cat
     eUnitSymbol->setText(Text(unit.Symbol()));
     eUnitComment->setText(Text(XmlUnescape(unit.Comment())));
 
-    const std::vector<std::string> words = SplitCommaText(unit.Kw());
     for (int i = 0; i < chkKeywords->count(); ++i) {
         QListWidgetItem* item = chkKeywords->item(i);
-        const bool ticked = std::any_of(words.begin(), words.end(), [&](const std::string& word) {
-            return SameText(word, StdText(item->text()));
-        });
+        const bool ticked = KeywordFound(unit.Kw(), StdText(item->text()));
         item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
     }
 

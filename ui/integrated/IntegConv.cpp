@@ -349,16 +349,11 @@ void TfmIntegConv::edSearchEnter() {
 // The unit the search word names in category; empty when only the
 // category's name matches it.
 std::string TfmIntegConv::SearchedSymbol(const TXMLCategoryType& category) const {
-    if (edSearch->Word().empty())
+    const TCat* cat = iCnv->CatOfNode(category);
+    if (edSearch->Word().empty() || !cat)
         return {};
-    for (int i = 0; i < iCnv->CatCount(); ++i) {
-        const TCat& cat = *iCnv->Cats(i);
-        if (cat.Node() != category)
-            continue;
-        const int unit = SearchedUnitIndex(cat, edSearch->Word());
-        return unit >= 0 ? cat.Units()[unit]->Symbol() : std::string();
-    }
-    return {};
+    const int unit = SearchedUnitIndex(*cat, edSearch->Word());
+    return unit >= 0 ? cat->Units()[unit]->Symbol() : std::string();
 }
 
 QTreeWidgetItem* TfmIntegConv::SelectedNode() const {

@@ -37,8 +37,6 @@ namespace varnel {
 
 namespace {
 
-const char* const HintProperty = "varnelHint";
-
 QIcon SearchImage() {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
@@ -216,7 +214,6 @@ QToolButton* TfmAllUnits::AddToolButton(QWidget* bar, const char* name, const QS
     button->setAutoRaise(true);
     button->setText(caption);
     button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly);
-    button->setProperty(HintProperty, hint);
     SetHint(button, hint);
     bar->layout()->addWidget(button);
     return button;
@@ -335,11 +332,7 @@ void TfmAllUnits::edSearchEnter() {
 }
 
 const TCat* TfmAllUnits::EngineCategory(QTreeWidgetItem* node) const {
-    const TXMLCategoryType category = Tree1->CategoryOf(node);
-    for (int i = 0; i < iCnv->CatCount(); ++i)
-        if (iCnv->Cats(i)->Node() == category)
-            return iCnv->Cats(i);
-    return nullptr;
+    return iCnv->CatOfNode(Tree1->CategoryOf(node));
 }
 
 void TfmAllUnits::sgSourceSelectCell(int row) {
@@ -398,7 +391,7 @@ void TfmAllUnits::Refresh() {
     int catIndex = -1;
     int unitIndex = 0;
     std::string units = source.toStdString();
-    if (TextInBrackets(units) && iCnv->FindUnit(units, catIndex, unitIndex))
+    if (TextInBrackets(units) && iCnv->LookUpUnit(units, catIndex, unitIndex))
         node = Tree1->NodeOf(iCnv->Cats(catIndex)->Node());
     if (!node) {
         // Units the lists cannot show give way to the first unit of the first
@@ -416,7 +409,7 @@ void TfmAllUnits::Refresh() {
     int targetCat = -1;
     int targetUnit = -1;
     if (catIndex >= 0 && TextInBrackets(targetUnits) &&
-        iCnv->FindUnit(targetUnits, targetCat, targetUnit) && targetCat == catIndex)
+        iCnv->LookUpUnit(targetUnits, targetCat, targetUnit) && targetCat == catIndex)
         sgTarget->SelectRow(targetUnit);
     sgSourceSelectCell(unitIndex);
 }

@@ -586,7 +586,8 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
         int unitIndex = -1;
         // Only units the data knows are worth keeping: an unknown symbol goes
         // without a question.
-        if (!unit.empty() && oCnv->AllUnitsKnown() && !iCnv->FindUnit(unit, catIndex, unitIndex) &&
+        if (!unit.empty() && oCnv->AllUnitsKnown() &&
+            !iCnv->LookUpUnit(unit, catIndex, unitIndex) &&
             !AskYesNo("Cannot find [" + Text(unit) +
                       "] in all units list. Continue ?\n\nDelete it and continue(Yes) or go back "
                       "to the last tab (No)?")) {
