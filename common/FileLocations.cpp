@@ -117,4 +117,9 @@ std::filesystem::path WritableFile(TWritableKind kind, const std::string& name) 
     return WritableFolder(kind) / name;
 }
 
+bool FileExists(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
 } // namespace varnel

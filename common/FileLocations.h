@@ -37,6 +37,9 @@ std::vector<std::filesystem::path> DataSearchFolders();
 // share/varnel/ when installed).
 std::filesystem::path FindDataFile(const std::string& name);
 
+// A regular file is there: a folder, a missing or an empty path is not.
+bool FileExists(const std::filesystem::path& path);
+
 // The folder a writable file goes into, made when it does not exist yet.
 std::filesystem::path WritableFolder(TWritableKind kind);
 std::filesystem::path WritableFile(TWritableKind kind, const std::string& name);

@@ -60,11 +60,6 @@ constexpr std::array<TDescribedValue, 11> DescribedValues = {{
      }},
 }};
 
-bool FileExists(const std::filesystem::path& file) {
-    std::error_code ec;
-    return !file.empty() && std::filesystem::is_regular_file(file, ec);
-}
-
 // The day a file's time marks, or nothing when there is no such file.
 std::optional<TDay> MarkedDay(const std::filesystem::path& file) {
     std::error_code ec;

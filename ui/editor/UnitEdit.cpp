@@ -1,6 +1,7 @@
 #include "ui/editor/UnitEdit.h"
 
 #include "common/Exception.h"
+#include "common/FileLocations.h"
 #include "common/HelpTopics.h"
 #include "common/ProgramFolder.h"
 #include "common/TextFile.h"
@@ -50,11 +51,6 @@ constexpr int EditorPageIndex = 0;
 constexpr int XmlPageIndex = 1;
 
 const char* const UnitsFileFilter = "Varnel Units (*.unt)";
-
-bool FileExists(const std::filesystem::path& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
-}
 
 std::filesystem::path SessionKey(const std::filesystem::path& file) {
     std::error_code ec;

@@ -14,11 +14,6 @@ namespace {
 
 constexpr const char* DefaultUnitFile = "Varnel.unt";
 
-bool FileExists(const std::filesystem::path& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
-}
-
 // A units data file named in the settings, in the first data folder that has it.
 std::string InDataFolder(const std::string& name) {
     return FindDataFile(name).string();

@@ -27,11 +27,6 @@ namespace varnel {
 
 namespace {
 
-bool FileExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
-}
-
 bool IsUnitsDataFileName(const std::string& name) {
     return name.size() > 4 && name[0] != '.' && SameText(name.substr(name.size() - 4), ".unt");
 }
