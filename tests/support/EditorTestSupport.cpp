@@ -27,6 +27,16 @@ TScriptedModal::~TScriptedModal() {
     SetModalFunction({});
 }
 
+void Retype(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+void Retype(TfrmUnitEdit& editor, const char* field, const QString& text) {
+    Retype(EditorControl<QLineEdit>(&editor, field), text);
+}
+
 void ClickButton(const QObject* window, const char* name) {
     QTest::mouseClick(EditorControl<QToolButton>(window, name), Qt::LeftButton);
 }

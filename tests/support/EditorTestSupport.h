@@ -3,6 +3,7 @@
 #include "ui/editor/EditorTree.h"
 #include "ui/editor/UnitEdit.h"
 
+#include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 
@@ -34,6 +35,9 @@ template <class T> T* EditorControl(const QObject* window, const char* name) {
 }
 
 void ClickButton(const QObject* window, const char* name);
+// Replaces a field's text as a user does: select all, delete, type.
+void Retype(QLineEdit* field, const QString& text);
+void Retype(TfrmUnitEdit& editor, const char* field, const QString& text);
 // The first node whose text is `text`, selected as a click would select it.
 QTreeWidgetItem* SelectNode(TfrmUnitEdit& editor, const QString& text);
 QTreeWidgetItem* FindNode(TfrmUnitEdit& editor, const QString& text);

@@ -81,9 +81,7 @@ void UnitEditFilterTest::StatisticsCountEveryDomainAndClearOnError() {
         ClickButton(&editor, "tbFilter");
         QCOMPARE(editor.Tree()->currentItem()->text(0), QString("degree [dg]"));
         SelectNode(editor, "metre per second [m/s]");
-        auto* symbol = EditorControl<QLineEdit>(&editor, "eUnitSymbol");
-        symbol->selectAll();
-        QTest::keyClicks(symbol, "m/x");
+        Retype(editor, "eUnitSymbol", "m/x");
         ClickButton(&editor, "tbFilter");
         ClickButton(&editor, "tbStats");
         QCOMPARE(messages.Texts(), QStringList({"problem with m/x unit"}));

@@ -26,12 +26,6 @@ namespace {
 
 const char* const Fixture = "editor_units.unt";
 
-void Retype(TfrmUnitEdit& editor, const char* field, const QString& text) {
-    auto* edit = EditorControl<QLineEdit>(&editor, field);
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
-
 std::set<std::string> FilesIn(const std::filesystem::path& folder) {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))

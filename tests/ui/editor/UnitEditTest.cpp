@@ -27,12 +27,6 @@ QLineEdit* Field(TfrmUnitEdit& editor, const char* name) {
     return EditorControl<QLineEdit>(&editor, name);
 }
 
-void Retype(QLineEdit* field, const QString& text) {
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
-}
-
 TXMLUnitType UnitOf(const QTreeWidgetItem* node) {
     return TXMLUnitType(TEditorTree::ElementOf(node).Node());
 }

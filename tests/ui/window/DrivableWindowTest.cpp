@@ -90,8 +90,7 @@ struct TWindow : TConverterWindow {
 
 // The shipped units data in place of the fixture.
 void UseShippedUnits(TProgramFolder& folder) {
-    std::filesystem::copy_file(std::filesystem::path(VARNEL_DATA_DIR) / "Varnel.unt",
-                               folder / "Varnel.unt",
+    std::filesystem::copy_file(ShippedDataPath("Varnel.unt"), folder / "Varnel.unt",
                                std::filesystem::copy_options::overwrite_existing);
 }
 

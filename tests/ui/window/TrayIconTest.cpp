@@ -164,12 +164,9 @@ void TrayIconTest::HintIsCutToSixtyThreeCharacters() {
 
 void TrayIconTest::MainWindowActsOnTheOption() {
     TStandInScope tray;
-    TProgramFolder folder;
-    folder.CopyFixture("gui_units.unt", "Varnel.unt");
-    folder.WriteFile(SettingsFile().filename().string(),
-                     "UnitFile=Varnel.unt\r\nMinimOnTray=1\r\nMultiTabMode=1\r\n");
-    TMessageBoxRecorder messages;
-    TfrmUnitsConvert window;
+    TConverterWindow w(
+        {"gui_units.unt", "UnitFile=Varnel.unt\nMinimOnTray=1\nMultiTabMode=1", false, {}});
+    TfrmUnitsConvert& window = *w.window;
     window.show();
     QVERIFY(!window.windowIcon().isNull());
 
@@ -186,12 +183,8 @@ void TrayIconTest::MainWindowActsOnTheOption() {
 
 void TrayIconTest::ClosingOtherWindowsInTheTrayDoesNotQuit() {
     TStandInScope tray;
-    TProgramFolder folder;
-    folder.CopyFixture("gui_units.unt", "Varnel.unt");
-    folder.WriteFile(SettingsFile().filename().string(),
-                     "UnitFile=Varnel.unt\r\nMinimOnTray=1\r\n");
-    TMessageBoxRecorder messages;
-    TfrmUnitsConvert window;
+    TConverterWindow w({"gui_units.unt", "UnitFile=Varnel.unt\nMinimOnTray=1", false, {}});
+    TfrmUnitsConvert& window = *w.window;
     QuitWithMainWindow(window);
     window.show();
     ShowHelpTopic(3211);
