@@ -16,8 +16,6 @@ namespace varnel {
 
 namespace {
 
-constexpr int PictureSize = 64;
-
 TClickLabel* CentredLabel(const QString& text, const char* name, qreal scale, bool bold,
                           QWidget* parent) {
     auto* label = new TClickLabel(text, parent);
@@ -123,8 +121,8 @@ void TAboutUC::CreateMiddleRow() {
     layout->addWidget(btnOK);
 }
 
-void TAboutUC::SetPicture(const QIcon& icon) {
-    imgAbout1->setPixmap(icon.pixmap(QSize(PictureSize, PictureSize), devicePixelRatioF()));
+void TAboutUC::SetPicture(const QPixmap& picture) {
+    imgAbout1->setPixmap(picture);
 }
 
 void TAboutUC::sttAuthorClick() {

@@ -2,6 +2,8 @@
 
 #include "ui/about/AboutBase.h"
 
+#include <QPixmap>
+
 class QFrame;
 class QIcon;
 class QLabel;
@@ -21,8 +23,9 @@ public:
 
     explicit TAboutUC(QWidget* owner = nullptr, TDescriptionFetch* fetch = nullptr);
 
-    // The program's picture, drawn at 64 by 64.
-    void SetPicture(const QIcon& icon);
+    // The program's picture is drawn PictureSize logical pixels square.
+    static constexpr int PictureSize = 64;
+    void SetPicture(const QPixmap& picture);
 
 public slots:
     void sttAuthorClick();

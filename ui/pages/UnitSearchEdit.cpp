@@ -5,7 +5,6 @@
 #include "units/UnitSearch.h"
 
 #include <QKeyEvent>
-#include <QTimer>
 
 namespace varnel {
 
@@ -15,7 +14,10 @@ TUnitSearchEdit::TUnitSearchEdit(QWidget* parent) : QLineEdit(parent) {
     SetHint(this, "Search units| Show the categories and units whose name, symbol or keyword "
                   "contains the text; Enter adds the first match");
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!text.isEmpty())
+        // The button's icon is looked up in the icon theme, which takes
+        // longer than building the window; the button is hidden while the
+        // field is empty, so it comes with the first text.
+        if (!text.isEmpty() && !isClearButtonEnabled())
             setClearButtonEnabled(true);
         std::string word = FoldForSearch(Trim(text.toStdString()));
         if (word == word_)
@@ -23,15 +25,6 @@ TUnitSearchEdit::TUnitSearchEdit(QWidget* parent) : QLineEdit(parent) {
         word_ = std::move(word);
         emit WordChanged();
     });
-}
-
-// The clear button's icon is looked up in the icon theme, which takes longer
-// than building the window. The button is hidden while the field is empty, so
-// it comes once the window is up, or with the first text.
-void TUnitSearchEdit::showEvent(QShowEvent* event) {
-    QLineEdit::showEvent(event);
-    if (!isClearButtonEnabled())
-        QTimer::singleShot(0, this, [this] { setClearButtonEnabled(true); });
 }
 
 void TUnitSearchEdit::keyPressEvent(QKeyEvent* event) {

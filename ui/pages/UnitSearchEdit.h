@@ -25,7 +25,6 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     std::string word_;

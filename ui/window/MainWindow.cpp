@@ -151,9 +151,9 @@ void TfrmUnitsConvert::CreateAboutBox() {
     // waits on the network.
     connect(this, &TfrmUnitsConvert::FirstShown, AboutUC, &TAboutUC::StartPendingFetch,
             Qt::QueuedConnection);
-    AboutUC->SetPicture(ProgramIcon());
+    AboutUC->SetPicture(ProgramPicture(TAboutUC::PictureSize, devicePixelRatioF()));
     const int size = btnOptAlone->sizeHint().height();
-    imgAbout2->setPixmap(ProgramIcon().pixmap(QSize(size, size), devicePixelRatioF()));
+    imgAbout2->setPixmap(ProgramPicture(size, devicePixelRatioF()));
     imgAbout2->setFixedSize(size, size);
     imgAbout2->show();
     connect(imgAbout2, &TClickLabel::Clicked, this, ShowingErrors([this] { imgAbout1Click(); }));

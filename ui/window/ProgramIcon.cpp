@@ -2,34 +2,77 @@
 
 #include <QCoreApplication>
 
+#include <array>
+#include <cmath>
+#include <utility>
+
 namespace varnel {
 
 namespace {
 
-// Every size is decoded when it is added: done once, not for every window.
+constexpr std::array WindowIconSizes = {16, 22, 24, 32, 48, 64};
+constexpr std::array DrawnSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// Decoded once, not for every window.
 QIcon* decodedIcon = nullptr;
+
+QString DrawingPath(int size) {
+    return QString(":/icons/varnel-%1.png").arg(size);
+}
 
 void ForgetDecodedIcon() {
     delete decodedIcon;
     decodedIcon = nullptr;
 }
 
-QIcon DecodeProgramIcon() {
+void KeepIcon(QIcon icon) {
+    decodedIcon = new QIcon(std::move(icon));
+    // Its pixmaps go with the application that made them.
+    qAddPostRoutine(ForgetDecodedIcon);
+}
+
+QIcon IconOf(const std::vector<QImage>& images) {
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QString(":/icons/varnel-%1.png").arg(size), QSize(size, size));
+    for (const QImage& image : images)
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 
 } // namespace
 
+std::vector<QImage> DecodeProgramIconImages() {
+    std::vector<QImage> images;
+    images.reserve(WindowIconSizes.size());
+    for (int size : WindowIconSizes)
+        images.emplace_back(DrawingPath(size));
+    return images;
+}
+
+void UseProgramIconImages(std::vector<QImage> images) {
+    if (!decodedIcon)
+        KeepIcon(IconOf(images));
+}
+
 QIcon ProgramIcon() {
-    if (!decodedIcon) {
-        decodedIcon = new QIcon(DecodeProgramIcon());
-        // Its pixmaps go with the application that made them.
-        qAddPostRoutine(ForgetDecodedIcon);
-    }
+    if (!decodedIcon)
+        KeepIcon(IconOf(DecodeProgramIconImages()));
     return *decodedIcon;
+}
+
+QPixmap ProgramPicture(int size, qreal devicePixelRatio) {
+    const int pixels = static_cast<int>(std::ceil(size * devicePixelRatio));
+    int drawn = DrawnSizes.back();
+    for (int candidate : DrawnSizes)
+        if (candidate >= pixels) {
+            drawn = candidate;
+            break;
+        }
+    QPixmap picture(DrawingPath(drawn));
+    if (drawn != pixels)
+        picture = picture.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    return picture;
 }
 
 } // namespace varnel

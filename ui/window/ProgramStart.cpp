@@ -9,6 +9,7 @@
 #include "ui/window/MainWindow.h"
 #include "ui/window/ProgramIcon.h"
 #include "ui/window/SingleInstance.h"
+#include "ui/window/StartupWarmUp.h"
 
 #include <QLocale>
 #include <QTimer>
@@ -66,6 +67,7 @@ int RunConverter(int argc, char** argv) {
         std::printf("VarnelKalto %s\n", std::string(ProgramVersion).c_str());
         return 0;
     }
+    TStartupWarmUp warmUp;
     TVarnelApplication app(argc, argv);
     FixNumberFormat();
     const std::string helperFailure = PrepareSharedHelpers();
@@ -76,6 +78,7 @@ int RunConverter(int argc, char** argv) {
         return 0;
     }
 
+    warmUp.Finish();
     QApplication::setApplicationName("Varnel Units Converter");
     QApplication::setWindowIcon(ProgramIcon());
     // Ties the window to its desktop entry and so to the installed icon.
