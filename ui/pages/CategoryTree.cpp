@@ -95,10 +95,21 @@ QTreeWidgetItem* TCategoryTree::AddCategory(QTreeWidgetItem* domainNode,
     const int image = ImageIndexOfType(category.Type());
     node->setData(0, ImageIndexRole, image);
     if (image >= 0) {
-        node->setIcon(0, CategoryImage(image, palette()));
+        node->setIcon(0, CategoryIcon(image));
         node->setForeground(0, ThemedText(palette(), CategoryColours[static_cast<size_t>(image)]));
     }
     return node;
+}
+
+QIcon TCategoryTree::CategoryIcon(int image) {
+    if (iconsPalette_ != palette().cacheKey()) {
+        iconsPalette_ = palette().cacheKey();
+        categoryIcons_ = {};
+    }
+    QIcon& icon = categoryIcons_[static_cast<size_t>(image)];
+    if (icon.isNull())
+        icon = CategoryImage(image, palette());
+    return icon;
 }
 
 bool TCategoryTree::IsCategoryNode(const QTreeWidgetItem* node) const {

@@ -4,6 +4,7 @@
 
 #include <QTreeWidget>
 
+#include <array>
 #include <vector>
 
 namespace varnel {
@@ -58,6 +59,10 @@ private:
     static constexpr int CategoryRole = Qt::UserRole;
 
     std::vector<TXMLCategoryType> categories_;
+    // Drawn once per palette rather than for every category.
+    QIcon CategoryIcon(int image);
+    std::array<QIcon, 3> categoryIcons_;
+    qint64 iconsPalette_ = 0;
 };
 
 } // namespace varnel
