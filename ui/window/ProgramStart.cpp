@@ -69,6 +69,7 @@ int RunConverter(int argc, char** argv) {
     }
     TStartupWarmUp warmUp;
     TVarnelApplication app(argc, argv);
+    warmUp.ApplicationReady();
     FixNumberFormat();
     const std::string helperFailure = PrepareSharedHelpers();
 
