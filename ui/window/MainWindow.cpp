@@ -337,10 +337,10 @@ std::string TfrmUnitsConvert::LoadUnitsAtStart(const std::string& path) {
     } catch (const std::exception& error) {
         iCnv->Clear();
         oCnv->Clear();
-        loadedText_.clear();
+        loadedDocument_.reset();
         return error.what();
     }
-    if (loadedText_.empty() || !iCnv->Root())
+    if (!loadedDocument_ || !iCnv->Root())
         return LoaderFailure;
     return {};
 }
@@ -351,17 +351,17 @@ void TfrmUnitsConvert::LoadEngines(const std::string& text) {
     auto document = std::make_shared<TXmlDocument>();
     document->LoadFromText(text);
     try {
-        ShowCoreMessages(iCnv->LoadFromDocument(std::move(document)));
+        ShowCoreMessages(iCnv->LoadFromDocument(document));
         oCnv->ShareModel(*iCnv);
     } catch (...) {
         ShowCoreMessages(iCnv->LoadMessages());
-        if (!loadedText_.empty()) {
-            ShowCoreMessages(iCnv->LoadFromText(loadedText_));
+        if (loadedDocument_) {
+            ShowCoreMessages(iCnv->LoadFromDocument(loadedDocument_));
             oCnv->ShareModel(*iCnv);
         }
         throw;
     }
-    loadedText_ = text;
+    loadedDocument_ = std::move(document);
 }
 
 // The All Units tree of every category takes longer to fill than the rest of

@@ -26,6 +26,7 @@ class TfmIO;
 class TfmIntegConv;
 class TfmSimple;
 class TfmUnitLog;
+class TXmlDocument;
 class TfmUnitModule;
 class TfmUnitOptions;
 class TfrmOptCont;
@@ -128,7 +129,8 @@ private:
 
     std::unique_ptr<TConvert> iCnv;
     std::unique_ptr<TConvert> oCnv;
-    std::string loadedText_;
+    // What the engines read; kept to go back to when another file fails.
+    std::shared_ptr<TXmlDocument> loadedDocument_;
     bool unitsLoaded_ = false;
     bool shown_ = false;
     bool closing_ = false;
