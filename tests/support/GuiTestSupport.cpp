@@ -82,7 +82,7 @@ TConverterWindow::TConverterWindow(const TStart& start) {
             text += line.toStdString() + "\r\n";
         folder.WriteFile(SettingsFile().filename().string(), text);
     }
-    window = std::make_unique<TfrmUnitsConvert>();
+    window = std::make_unique<TfrmUnitsConvert>(nullptr, start.Building);
     if (start.Show) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

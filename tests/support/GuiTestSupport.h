@@ -4,6 +4,7 @@
 #include "ui/about/WebLinks.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/VarnelApplication.h"
+#include "ui/window/MainWindow.h"
 
 #include <QComboBox>
 #include <QString>
@@ -20,7 +21,6 @@ class QTabWidget;
 
 namespace varnel {
 class TfmIO;
-class TfrmUnitsConvert;
 } // namespace varnel
 
 namespace varnel::test {
@@ -90,6 +90,7 @@ struct TConverterWindow {
         bool Show = true;
         // Runs on the folder before the window starts.
         std::function<void(TProgramFolder&)> Prepare;
+        TPageBuilding Building = TPageBuilding::WithWindow;
     };
 
     explicit TConverterWindow(const TStart& start);

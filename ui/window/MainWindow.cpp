@@ -55,7 +55,11 @@ namespace {
 // The loader has already said why it refused the data.
 const char* const LoaderFailure = "The file holds no usable units data.";
 
+constexpr int SimplePageIndex = 0;
+constexpr int AllUnitsPageIndex = 1;
+constexpr int BasePageIndex = 2;
 constexpr int EditPageIndex = 3;
+constexpr int LogPageIndex = 4;
 
 // Page tabs at least 30 pixels high, easy to hit at the window's bottom edge.
 class TPageTabBar : public QTabBar {
@@ -79,7 +83,8 @@ public:
 
 } // namespace
 
-TfrmUnitsConvert::TfrmUnitsConvert(QWidget* parent) : QMainWindow(parent) {
+TfrmUnitsConvert::TfrmUnitsConvert(QWidget* parent, TPageBuilding building)
+    : QMainWindow(parent), pageBuilding_(building) {
     setObjectName("frmUnitsConvert");
     setWindowTitle("Varnel Units Converter v3.1");
     setWindowIcon(ProgramIcon());
@@ -109,8 +114,12 @@ TfrmUnitEdit* TfrmUnitsConvert::UnitEditor() {
     return frmUnitEdit;
 }
 
-TfmUnitModule* TfrmUnitsConvert::Pages(int index) const {
-    return index >= 0 && index < PageCount ? pages_[static_cast<size_t>(index)] : nullptr;
+TfmUnitModule* TfrmUnitsConvert::Pages(int index) {
+    if (index < 0 || index >= PageCount)
+        return nullptr;
+    if (!pages_[static_cast<size_t>(index)])
+        CreateDeferredPage(index);
+    return pages_[static_cast<size_t>(index)];
 }
 
 void TfrmUnitsConvert::FormCreate() {
@@ -187,18 +196,15 @@ void TfrmUnitsConvert::CreatePages() {
     }
 
     fmSimple = new TfmSimple;
-    fmAllUnits1 = new TfmAllUnits;
-    fmAllUnits1->setObjectName("fmAllUnits1");
-    fmBase = new TfmBase;
+    PlacePage(SimplePageIndex, fmSimple, "fmSimple");
+    if (pageBuilding_ == TPageBuilding::WithWindow) {
+        CreateDeferredPage(AllUnitsPageIndex);
+        CreateDeferredPage(BasePageIndex);
+    }
     fmCompose1 = new TfmAllUnits;
-    fmCompose1->setObjectName("fmCompose1");
+    PlacePage(EditPageIndex, fmCompose1, "fmCompose1");
     fmUnitLog = new TfmUnitLog;
-    fmSimple->setObjectName("fmSimple");
-    fmBase->setObjectName("fmBase");
-    fmUnitLog->setObjectName("fmUnitLog");
-    pages_ = {fmSimple, fmAllUnits1, fmBase, fmCompose1, fmUnitLog};
-    for (size_t i = 0; i < pages_.size(); ++i)
-        tabSheets_[i]->layout()->addWidget(pages_[i]);
+    PlacePage(LogPageIndex, fmUnitLog, "fmUnitLog");
 
     // After the pages, so that it outlives them when the window goes.
     fmIO = new TfmIO(central);
@@ -223,6 +229,39 @@ void TfrmUnitsConvert::CreatePages() {
 
     StatusBar1 = statusBar();
     StatusBar1->setObjectName("StatusBar1");
+}
+
+void TfrmUnitsConvert::PlacePage(int index, TfmUnitModule* page, const char* name) {
+    page->setObjectName(name);
+    pages_[static_cast<size_t>(index)] = page;
+    QWidget* sheet = tabSheets_[static_cast<size_t>(index)];
+    sheet->layout()->addWidget(page);
+    // A page made on its sheet's entry is shown and sized at once, before
+    // it loads, as the pages made with the window are.
+    page->show();
+    sheet->layout()->activate();
+}
+
+// A page made after the start is set up as the start set up the others.
+void TfrmUnitsConvert::CreateDeferredPage(int index) {
+    TfmUnitModule* page = nullptr;
+    if (index == AllUnitsPageIndex) {
+        fmAllUnits1 = new TfmAllUnits;
+        page = fmAllUnits1;
+        PlacePage(index, page, "fmAllUnits1");
+    } else if (index == BasePageIndex) {
+        fmBase = new TfmBase;
+        page = fmBase;
+        PlacePage(index, page, "fmBase");
+    }
+    if (!page || !unitsLoaded_)
+        return;
+    page->SetEngines(fmIO, iCnv.get(), oCnv.get());
+    if (page == fmAllUnits1)
+        allUnitsPending_ = true;
+    else
+        page->LoadUnits();
+    UpdateTabOrder();
 }
 
 void TfrmUnitsConvert::CreateButtonStrip() {
@@ -305,13 +344,15 @@ void TfrmUnitsConvert::SetupConverter() {
     TrayIcon1->SetActive(GetOptions().MinimOnTray);
 
     FillUnitSymbols();
-    fmAllUnits1->SetComposeMode(false);
+    if (fmAllUnits1)
+        fmAllUnits1->SetComposeMode(false);
     fmCompose1->SetComposeMode(true);
     connect(fmIO, &TfmIO::ConversionToLog, fmUnitLog, &TfmUnitModule::Refresh,
             Qt::UniqueConnection);
     fmIO->SetCheckEngine(iCnv.get());
     for (TfmUnitModule* page : pages_)
-        page->SetEngines(fmIO, iCnv.get(), oCnv.get());
+        if (page)
+            page->SetEngines(fmIO, iCnv.get(), oCnv.get());
     LoadPages();
     SetActivePage(EditPageIndex);
     PageControl1Change(nullptr);
@@ -368,7 +409,7 @@ void TfrmUnitsConvert::LoadEngines(const std::string& text) {
 // the window, and the page is not on screen at start or after a reload.
 void TfrmUnitsConvert::LoadPages() {
     for (TfmUnitModule* page : pages_)
-        if (page != fmAllUnits1)
+        if (page && page != fmAllUnits1)
             page->LoadUnits();
     allUnitsPending_ = true;
 }
@@ -474,7 +515,8 @@ void TfrmUnitsConvert::LayOutIntegrated() {
     fmIntegConv->PlaceSimple(fmSimple);
     fmIntegConv->PlaceLog(fmUnitLog);
     // The Base page is not on screen: a click on the sign cell is not its.
-    fmBase->ReleaseMarkClick();
+    if (fmBase)
+        fmBase->ReleaseMarkClick();
     fmIntegConv->SetupView();
     BindSource([this](QObject* sender) { fmIntegConv->SourceChanged(sender); });
 }
@@ -593,7 +635,8 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
     }
     bindSource(current);
     Pages(PrevPageIndex)->PageSwitch(oldKind, newKind);
-    fmBase->ReleaseMarkClick();
+    if (fmBase)
+        fmBase->ReleaseMarkClick();
     Pages(current)->PageSwitch(oldKind, newKind);
 }
 

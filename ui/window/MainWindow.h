@@ -34,6 +34,10 @@ class TfrmProgressMsg;
 class TfrmUnitEdit;
 class TTrayIcon;
 
+// When the All Units and Base pages are made: with the window, or when first
+// entered, which spares a start-up the pages it does not show.
+enum class TPageBuilding { WithWindow, WhenEntered };
+
 // The converter's main window: the value line above five pages (or, in the
 // integrated mode, one combined view), the button strip and the status bar.
 // It owns the two conversion engines that every page refers to.
@@ -44,7 +48,8 @@ public:
     static constexpr int MinimumWidth = 410;
     static constexpr int MinimumHeight = 250;
 
-    explicit TfrmUnitsConvert(QWidget* parent = nullptr);
+    explicit TfrmUnitsConvert(QWidget* parent = nullptr,
+                              TPageBuilding building = TPageBuilding::WithWindow);
     ~TfrmUnitsConvert() override;
 
     // False when the units data could not be loaded: the program then ends.
@@ -63,7 +68,8 @@ public:
     TfmIntegConv* IntegConv() const { return fmIntegConv; }
     TConvert* SourceEngine() const { return iCnv.get(); }
     TConvert* TargetEngine() const { return oCnv.get(); }
-    TfmUnitModule* Pages(int index) const;
+    // The page at index, made now if it waited for its first entry.
+    TfmUnitModule* Pages(int index);
     TfmUnitOptions* Options() const { return fmUnitOptions; }
     TfrmOptCont* OptionsWindow() const { return frmOptCont; }
     // Made when first needed: most sessions never open it.
@@ -101,6 +107,8 @@ private:
     void FormCreate();
     void CreateAboutBox();
     void CreatePages();
+    void PlacePage(int index, TfmUnitModule* page, const char* name);
+    void CreateDeferredPage(int index);
     void CreateButtonStrip();
     void SetupConverter();
     void FillUnitSymbols();
@@ -132,6 +140,7 @@ private:
     // What the engines read; kept to go back to when another file fails.
     std::shared_ptr<TXmlDocument> loadedDocument_;
     bool unitsLoaded_ = false;
+    TPageBuilding pageBuilding_;
     bool shown_ = false;
     bool closing_ = false;
     int activePage_ = 0;

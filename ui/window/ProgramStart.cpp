@@ -86,7 +86,7 @@ int RunConverter(int argc, char** argv) {
     QGuiApplication::setDesktopFileName("example.quillmere.Varnel");
     if (!helperFailure.empty())
         ShowErrorMessage(QString::fromStdString(helperFailure));
-    TfrmUnitsConvert window;
+    TfrmUnitsConvert window(nullptr, TPageBuilding::WhenEntered);
     if (!window.UnitsLoaded())
         return 1;
     QuitWithMainWindow(window);

@@ -19,7 +19,10 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <sys/stat.h>
 
@@ -58,6 +61,19 @@ void ConfirmOptions(TfrmUnitsConvert& window, std::function<void(QDialog&)> chan
             change(*dialog);
         QTest::mouseClick(dialog->findChild<QPushButton*>("btnOK"), Qt::LeftButton);
     });
+}
+
+// Every tree item and grid cell of a page, in the page's order.
+QStringList TextsOf(const QWidget* page) {
+    QStringList texts;
+    for (const QTreeWidget* tree : page->findChildren<QTreeWidget*>())
+        for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it)
+            texts << (*it)->text(0);
+    for (const QTableWidget* grid : page->findChildren<QTableWidget*>())
+        for (int row = 0; row < grid->rowCount(); ++row)
+            for (int column = 0; column < grid->columnCount(); ++column)
+                texts << (grid->item(row, column) ? grid->item(row, column)->text() : QString());
+    return texts;
 }
 
 QString ParseErrorOf(const std::string& text) {
@@ -111,6 +127,8 @@ private slots:
     void BrokenChosenUnitsFileFallsBackToTheDefault();
     void UnitsFileThatFailsInTheOptionsIsNotStored();
     void UnlistedUnitsFileSurvivesAnUntouchedOK();
+    void PagesMadeWhenEnteredMatchThoseMadeWithTheWindow_data();
+    void PagesMadeWhenEnteredMatchThoseMadeWithTheWindow();
 };
 
 void MainWindowTest::StartUpLoadsBothEnginesAndOpensTheEditPage() {
@@ -661,6 +679,43 @@ void MainWindowTest::UnlistedUnitsFileSurvivesAnUntouchedOK() {
     QVERIFY(
         folder.ReadFile(SettingsFile().filename().string()).starts_with("UnitFile=units.xml\r\n"));
     QVERIFY(messages.Texts().isEmpty());
+}
+
+void MainWindowTest::PagesMadeWhenEnteredMatchThoseMadeWithTheWindow_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("reloaded");
+    QTest::newRow("All Units") << AllUnits << false;
+    QTest::newRow("Base") << Base << false;
+    QTest::newRow("All Units, data reloaded before") << AllUnits << true;
+    QTest::newRow("Base, data reloaded before") << Base << true;
+}
+
+void MainWindowTest::PagesMadeWhenEnteredMatchThoseMadeWithTheWindow() {
+    QFETCH(int, page);
+    QFETCH(bool, reloaded);
+    const char* name = page == AllUnits ? "fmAllUnits1" : "fmBase";
+    const std::string settings = "UnitFile=Varnel.unt\nMultiTabMode=1";
+    QStringList expected;
+    {
+        TConverterWindow eager({reloaded ? "gui_other.unt" : "gui_units.unt", settings, true, {}});
+        eager.ClickTab(page);
+        expected = TextsOf(eager.window->findChild<QWidget*>(name));
+    }
+    TConverterWindow lazy({"gui_units.unt", settings, true, {}, TPageBuilding::WhenEntered});
+    QVERIFY(!lazy.window->findChild<QWidget*>(name));
+    if (reloaded) {
+        lazy.folder.CopyFixture("gui_other.unt", "Other.unt");
+        lazy.window->ReloadUnits((lazy.folder / "Other.unt").string());
+    }
+    lazy.ClickTab(Log);
+    lazy.ClickTab(page);
+    const QWidget* made = lazy.window->findChild<QWidget*>(name);
+    QVERIFY(made);
+    QCOMPARE(lazy.Page(), page);
+    QVERIFY(made->isVisible());
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(TextsOf(made), expected);
+    QCOMPARE(lazy.messages.Texts(), QStringList());
 }
 
 VARNEL_GUI_TEST_MAIN(MainWindowTest)
