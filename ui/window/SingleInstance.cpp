@@ -187,7 +187,7 @@ void TSingleInstance::AcceptConnections() {
             continue;
         }
         auto* peer = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-        peers_[peer];
+        peers_.emplace(peer, QByteArray());
         connect(peer, &QSocketNotifier::activated, this, [this, peer] { ReadPeer(peer); });
         QTimer::singleShot(PeerPatienceMs, peer, [this, peer] { DropPeer(peer); });
     }
