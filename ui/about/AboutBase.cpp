@@ -1,7 +1,8 @@
 #include "ui/about/AboutBase.h"
 
 #include "ui/about/ClickLabel.h"
-#include "ui/about/NetworkFetch.h"
+#include "ui/about/DescriptionFetch.h"
+#include "ui/about/FetchModule.h"
 #include "ui/about/WebLinks.h"
 #include "ui/common/ThemeColours.h"
 
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 
 namespace varnel {
 
@@ -24,11 +26,9 @@ QColor LinkColour(const QPalette& palette) {
 
 } // namespace
 
-TAboutBase::TAboutBase(QWidget* owner, TDescriptionFetch* fetch)
-    : owner_(owner), fetch_(fetch ? fetch : new TNetworkFetch) {
-    fetch_->setParent(this);
-    connect(fetch_, &TDescriptionFetch::Fetched, this, &TAboutBase::FetchArrived);
-    connect(fetch_, &TDescriptionFetch::Failed, this, &TAboutBase::FetchFailed);
+TAboutBase::TAboutBase(QWidget* owner, TDescriptionFetch* fetch) : owner_(owner) {
+    if (fetch)
+        AdoptFetch(fetch);
 
     sttBottom = new TClickLabel(this);
     sttBottom->setObjectName("sttBottom");
@@ -43,7 +43,19 @@ TAboutBase::TAboutBase(QWidget* owner, TDescriptionFetch* fetch)
 }
 
 TAboutBase::~TAboutBase() {
-    fetch_->Abort();
+    if (fetch_)
+        fetch_->Abort();
+}
+
+void TAboutBase::AdoptFetch(TDescriptionFetch* fetch) {
+    fetch_ = fetch;
+    fetch_->setParent(this);
+    connect(fetch_, &TDescriptionFetch::Fetched, this, &TAboutBase::FetchArrived);
+    connect(fetch_, &TDescriptionFetch::Failed, this, &TAboutBase::FetchFailed);
+}
+
+TDescriptionFetch* TAboutBase::NewFetch() {
+    return TFetchModule().NewFetch(this);
 }
 
 bool TAboutBase::ShowAbout(bool modal) {
@@ -98,8 +110,16 @@ void TAboutBase::StartPendingFetch() {
         return;
     fetchPending_ = false;
     const QUrl address = UpdateAddress();
-    if (IsFetchableUrl(address))
+    if (!IsFetchableUrl(address))
+        return;
+    if (!fetch_) {
+        if (TDescriptionFetch* fetch = NewFetch())
+            AdoptFetch(fetch);
+    }
+    if (fetch_)
         fetch_->Start(address);
+    else // as a download that failed, and as it, from the event loop
+        QTimer::singleShot(0, this, &TAboutBase::FetchFailed);
 }
 
 QString TAboutBase::UpdateMessage() const {

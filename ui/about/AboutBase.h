@@ -21,7 +21,7 @@ class TAboutBase : public QDialog {
 public:
     // A top-level window of its own, shown over the owner when modal; the
     // owner deletes it. Takes the fetch; without one the description is
-    // fetched over the network.
+    // fetched over the network, by a fetch made when the first check runs.
     explicit TAboutBase(QWidget* owner = nullptr, TDescriptionFetch* fetch = nullptr);
     ~TAboutBase() override;
 
@@ -39,6 +39,7 @@ public:
     // The published description, or VARNEL_UPDATE_URL when that is set (an
     // empty value turns the check off).
     QUrl UpdateAddress() const;
+    // Null until a check has needed the network fetch.
     TDescriptionFetch* Fetch() const { return fetch_; }
     TUpdateCheck& Check() { return check_; }
 
@@ -59,6 +60,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The network fetch from its module; null when the module is missing.
+    virtual TDescriptionFetch* NewFetch();
 
     TUpdateCheck check_;
     TClickLabel* sttBottom = nullptr;
@@ -69,6 +72,7 @@ private:
     void ShowBottomLine();
     void FetchArrived(const QByteArray& body);
     void FetchFailed();
+    void AdoptFetch(TDescriptionFetch* fetch);
     // The announced change address, when it is a web address.
     QUrl WebUpdateLink() const;
     void CentreOnScreen();

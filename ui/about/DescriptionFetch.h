@@ -2,8 +2,7 @@
 
 #include <QByteArray>
 #include <QObject>
-
-class QUrl;
+#include <QUrl>
 
 namespace varnel {
 
@@ -22,5 +21,12 @@ signals:
     void Fetched(const QByteArray& body);
     void Failed();
 };
+
+// An address the fetch may start at: http or https with a host. Inline, as
+// both the program and the fetch module use it.
+inline bool IsFetchableUrl(const QUrl& url) {
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == "http" || scheme == "https") && !url.host().isEmpty();
+}
 
 } // namespace varnel

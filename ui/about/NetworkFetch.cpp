@@ -14,11 +14,6 @@ bool IsRedirect(int status) {
 
 } // namespace
 
-bool IsFetchableUrl(const QUrl& url) {
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && (scheme == "http" || scheme == "https") && !url.host().isEmpty();
-}
-
 bool RedirectAllowed(const QUrl& from, const QUrl& to) {
     if (!IsFetchableUrl(to))
         return false;

@@ -50,8 +50,6 @@ private:
     int redirects_ = 0;
 };
 
-// An address the fetch may start at: http or https with a host.
-bool IsFetchableUrl(const QUrl& url);
 // Whether a redirect from one address to another may be followed.
 bool RedirectAllowed(const QUrl& from, const QUrl& to);
 

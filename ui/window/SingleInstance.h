@@ -1,17 +1,19 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
+#include <map>
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
+class QSocketNotifier;
 
 namespace varnel {
 
 // Keeps the program to one running copy per user: the first copy holds a
-// lock file and listens on a local server of the same name; a later copy
+// lock file and listens on a local socket of the same name; a later copy
 // finds the lock taken, sends the first a wake-up message and ends.
 class TSingleInstance : public QObject {
     Q_OBJECT
@@ -19,6 +21,10 @@ class TSingleInstance : public QObject {
 public:
     static constexpr const char* DefaultName = "OneCopyVarnelUC";
     static constexpr const char* WakeUpMessage = "WM_WAKEUP";
+    // A peer that says nothing useful within this time, or sends more than
+    // this many bytes without the message, is hung up on.
+    static constexpr int PeerPatienceMs = 5000;
+    static constexpr int MaxPeerBytes = 256;
 
     explicit TSingleInstance(const QString& name = DefaultName, QObject* parent = nullptr);
     ~TSingleInstance() override;
@@ -34,19 +40,25 @@ public:
     bool SendWakeUp(int timeoutMs = 1000) const;
 
     const QString& Name() const { return name_; }
-    // The lock file without its ".lock", also the local server's name.
+    // The lock file without its ".lock", also the local socket's path.
     const QString& Path() const { return path_; }
 
 signals:
     void WakeUpReceived();
 
 private:
-    void AcceptConnection();
+    void AcceptConnections();
+    void ReadPeer(QSocketNotifier* peer);
+    void DropPeer(QSocketNotifier* peer);
+    void StopListening();
 
     QString name_;
     QString path_;
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer* server_ = nullptr;
+    int listener_ = -1;
+    QSocketNotifier* listenerNotifier_ = nullptr;
+    // What each connected peer has sent so far.
+    std::map<QSocketNotifier*, QByteArray> peers_;
 };
 
 } // namespace varnel

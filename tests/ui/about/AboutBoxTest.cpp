@@ -1,5 +1,6 @@
 #include "support/GuiTestSupport.h"
 #include "ui/about/AboutUC.h"
+#include "ui/about/FetchModule.h"
 #include "ui/about/NetworkFetch.h"
 #include "ui/about/WebLinks.h"
 #include "ui/window/MainWindow.h"
@@ -8,6 +9,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -15,6 +17,7 @@
 #include <QTimer>
 
 #include <map>
+#include <utility>
 
 using namespace varnel;
 using namespace varnel::test;
@@ -27,7 +30,7 @@ struct TRoute {
     QByteArray body;
     QByteArray location;
     qint64 announced = -1; // Content-Length, when it differs from the body's
-    bool silent = false;   // accepts and never answers
+    bool silent = false;   // accepts and answers only when released
     bool endless = false;  // streams until the client hangs up
 };
 
@@ -71,6 +74,13 @@ public:
     std::map<QByteArray, TRoute> routes;
     QList<QByteArray> requests;
 
+    // Answers the requests a silent route holds.
+    void Release(const TRoute& answer) {
+        for (QTcpSocket* socket : std::exchange(held_, {}))
+            if (socket)
+                Reply(socket, answer);
+    }
+
 private:
     void Accept() {
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
@@ -86,7 +96,11 @@ private:
         requests.append(path);
         const TRoute route = routes.count(path) ? routes[path] : Answer(404, "gone");
         if (route.silent)
-            return;
+            held_.append(socket);
+        else
+            Reply(socket, route);
+    }
+    void Reply(QTcpSocket* socket, const TRoute& route) {
         QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) + " X\r\n";
         if (!route.location.isEmpty())
             head += "Location: " + route.location + "\r\n";
@@ -103,6 +117,7 @@ private:
     }
 
     QTcpServer server_;
+    QList<QPointer<QTcpSocket>> held_;
 };
 
 QByteArray Pad(int version, const QByteArray& change = "http://127.0.0.1/changes") {
@@ -124,7 +139,7 @@ struct TBox {
     explicit TBox(const QByteArray& local = {}) {
         if (!local.isEmpty())
             folder.WriteFile("Kalto.xml", local.toStdString());
-        box = std::make_unique<TAboutUC>();
+        box = std::make_unique<TAboutUC>(nullptr, new TNetworkFetch);
     }
     void SetTimeout(std::chrono::milliseconds timeout) {
         static_cast<TNetworkFetch*>(box->Fetch())->SetTimeout(timeout);
@@ -145,6 +160,18 @@ struct TBox {
 
     TProgramFolder folder;
     std::unique_ptr<TAboutUC> box;
+};
+
+// A box whose fetch module is one of these files.
+class TBoxWithModule : public TAboutUC {
+public:
+    explicit TBoxWithModule(QStringList files) : files_(std::move(files)) {}
+
+protected:
+    TDescriptionFetch* NewFetch() override { return TFetchModule(files_).NewFetch(this); }
+
+private:
+    QStringList files_;
 };
 
 void RefusedRow(const char* name, const TRoute& route, int requests = 1) {
@@ -168,6 +195,7 @@ private slots:
     void UnusableRepliesAreRefused();
     void RedirectsStayOnTheWeb();
     void TheWindowShowsWithoutWaitingForTheCheck();
+    void CheckWithoutTheFetchModuleFailsQuietly();
 };
 
 void AboutBoxTest::BoxCaptionsInBothModes() {
@@ -320,13 +348,36 @@ void AboutBoxTest::TheWindowShowsWithoutWaitingForTheCheck() {
     TfrmUnitsConvert window;
     TAboutUC* box = window.AboutBox();
     QVERIFY(!box->isVisible()); // the splash is gone once set up
-    static_cast<TNetworkFetch*>(box->Fetch())->SetTimeout(std::chrono::milliseconds(2000));
+    QVERIFY(!box->Fetch());     // nothing of the network before the check
     QSignalSpy finished(box, &TAboutBase::CheckFinished);
     window.show();
+    // Fetched by the module beside the test, as the program finds its own.
     QTRY_COMPARE(server.requests.size(), 1);
     QVERIFY(finished.isEmpty());
     QVERIFY(window.isEnabled());
+    server.Release(Answer(200, Pad(OwnVersion() + 10)));
     QTRY_COMPARE(finished.size(), 1);
+    QCOMPARE(finished.first().first().toBool(), true);
+    QCOMPARE(messages.Texts(), QStringList());
+}
+
+void AboutBoxTest::CheckWithoutTheFetchModuleFailsQuietly() {
+    TTestServer server;
+    server.routes["/kalto.xml"] = Answer(200, Pad(OwnVersion() + 10));
+    TUpdateAddress address(server.Url("/kalto.xml"));
+    TMessageBoxRecorder messages;
+    for (const char* row : {"missing", "not a library"}) {
+        TBox b;
+        const QString module = QString::fromStdString((b.folder / TFetchModule::FileName).string());
+        if (QByteArray(row) == "not a library")
+            b.folder.WriteFile(TFetchModule::FileName, "\x7f"
+                                                       "ELF not really");
+        b.box = std::make_unique<TBoxWithModule>(QStringList{module});
+        QVERIFY2(!b.Check(), row);
+        QVERIFY2(std::filesystem::exists(b.folder / "Kalto.retry"), row);
+        QVERIFY2(!b.box->Fetch(), row);
+    }
+    QCOMPARE(server.requests.size(), 0);
     QCOMPARE(messages.Texts(), QStringList());
 }
 

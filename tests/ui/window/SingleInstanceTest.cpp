@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
@@ -67,6 +68,7 @@ private slots:
     void RunningConverterTakesTheWakeUp();
     void EachUserHasACopyOfTheirOwn();
     void LockThatCannotBeMadeDoesNotStopTheStart();
+    void OddPeersDoNotStopTheWakeUp();
 };
 
 void SingleInstanceTest::SecondCopyWakesTheFirstAndEnds() {
@@ -190,6 +192,31 @@ void SingleInstanceTest::EachUserHasACopyOfTheirOwn() {
 void SingleInstanceTest::LockThatCannotBeMadeDoesNotStopTheStart() {
     TSingleInstance instance("no-such-folder/" + UniqueName("nowhere"));
     QVERIFY(instance.TryAcquire());
+}
+
+void SingleInstanceTest::OddPeersDoNotStopTheWakeUp() {
+    TSingleInstance first(UniqueName("peers"));
+    QVERIFY(first.TryAcquire());
+    QVERIFY(first.Listen());
+    QSignalSpy woken(&first, &TSingleInstance::WakeUpReceived);
+    QLocalSocket silent, garbage, split;
+    for (QLocalSocket* peer : {&silent, &garbage, &split}) {
+        peer->connectToServer(first.Path());
+        QVERIFY(peer->waitForConnected(1000));
+    }
+    garbage.write(QByteArray(TSingleInstance::MaxPeerBytes + 1, 'x'));
+    split.write("WM_");
+    QVERIFY(split.waitForBytesWritten(1000));
+    QTRY_COMPARE(garbage.state(), QLocalSocket::UnconnectedState); // hung up on
+    QVERIFY(woken.isEmpty());
+    split.write("WAKEUP");
+    QTRY_COMPARE(woken.count(), 1);
+    QVERIFY(TSingleInstance(first.Name()).SendWakeUp());
+    QTRY_COMPARE(woken.count(), 2);
+
+    TSingleInstance tooLong(QString(200, 'x'));
+    QVERIFY(!tooLong.Listen());
+    QVERIFY(!tooLong.SendWakeUp());
 }
 
 int main(int argc, char** argv) {
