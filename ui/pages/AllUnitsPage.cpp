@@ -220,6 +220,8 @@ QToolButton* TfmAllUnits::AddToolButton(QWidget* bar, const char* name, const QS
 }
 
 void TfmAllUnits::SetComposeMode(bool on) {
+    if (!on && composeMode_ && listedCat_)
+        sgTarget->Fill(listedCat_->Units(), *iCnv);
     gbTarget->setVisible(!on);
     tbarDegree->setVisible(on);
     gbSource->setTitle(on ? " Units to be included " : " Source Dimension ");
@@ -287,7 +289,9 @@ void TfmAllUnits::ShowCategory(QTreeWidgetItem* node) {
     listedCat_ = EngineCategory(node);
     if (const TCat* cat = listedCat_) {
         sgSource->Fill(cat->Units(), *iCnv);
-        sgTarget->Fill(cat->Units(), *iCnv);
+        // Composing shows no target list.
+        if (!composeMode_)
+            sgTarget->Fill(cat->Units(), *iCnv);
     } else {
         sgSource->ClearRows();
         sgTarget->ClearRows();

@@ -634,7 +634,9 @@ void TfrmUnitsConvert::PageControl1Change(QObject* sender) {
         }
     }
     bindSource(current);
-    Pages(PrevPageIndex)->PageSwitch(oldKind, newKind);
+    // A page switched to itself hears it once.
+    if (PrevPageIndex != current)
+        Pages(PrevPageIndex)->PageSwitch(oldKind, newKind);
     if (fmBase)
         fmBase->ReleaseMarkClick();
     Pages(current)->PageSwitch(oldKind, newKind);
