@@ -58,9 +58,10 @@ public:
 private:
     static constexpr int CategoryRole = Qt::UserRole;
 
-    std::vector<TXMLCategoryType> categories_;
     // Drawn once per palette rather than for every category.
     QIcon CategoryIcon(int image);
+
+    std::vector<TXMLCategoryType> categories_;
     std::array<QIcon, 3> categoryIcons_;
     qint64 iconsPalette_ = 0;
 };

@@ -257,10 +257,7 @@ void TfrmUnitsConvert::CreateDeferredPage(int index) {
     if (!page || !unitsLoaded_)
         return;
     page->SetEngines(fmIO, iCnv.get(), oCnv.get());
-    if (page == fmAllUnits1)
-        allUnitsPending_ = true;
-    else
-        page->LoadUnits();
+    LoadPage(page);
     UpdateTabOrder();
 }
 
@@ -405,17 +402,25 @@ void TfrmUnitsConvert::LoadEngines(const std::string& text) {
     loadedDocument_ = std::move(document);
 }
 
-// The All Units tree of every category takes longer to fill than the rest of
-// the window, and the page is not on screen at start or after a reload.
 void TfrmUnitsConvert::LoadPages() {
     for (TfmUnitModule* page : pages_)
-        if (page && page != fmAllUnits1)
-            page->LoadUnits();
-    allUnitsPending_ = true;
+        if (page)
+            LoadPage(page);
+}
+
+// The All Units tree of every category takes longer to fill than the rest of
+// the window, and the page is not on screen at start or after a reload.
+void TfrmUnitsConvert::LoadPage(TfmUnitModule* page) {
+    if (page == fmAllUnits1)
+        allUnitsPending_ = true;
+    else
+        page->LoadUnits();
 }
 
 void TfrmUnitsConvert::LoadPageOnEntry(int index) {
-    if (allUnitsPending_ && Pages(index) == fmAllUnits1) {
+    // Made first if it waited for its entry, which leaves it pending.
+    TfmUnitModule* page = Pages(index);
+    if (allUnitsPending_ && page == fmAllUnits1) {
         allUnitsPending_ = false;
         fmAllUnits1->LoadUnits();
     }

@@ -113,6 +113,7 @@ private:
     void SetupConverter();
     void FillUnitSymbols();
     void LoadPages();
+    void LoadPage(TfmUnitModule* page);
     void LoadPageOnEntry(int index);
     void LoadEngines(const std::string& text);
     std::string LoadUnitsAtStart(const std::string& path);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -56,18 +57,15 @@ void UseProgramIconImages(std::vector<QImage> images) {
 
 QIcon ProgramIcon() {
     if (!decodedIcon)
-        KeepIcon(IconOf(DecodeProgramIconImages()));
+        UseProgramIconImages(DecodeProgramIconImages());
     return *decodedIcon;
 }
 
 QPixmap ProgramPicture(int size, qreal devicePixelRatio) {
     const int pixels = static_cast<int>(std::ceil(size * devicePixelRatio));
-    int drawn = DrawnSizes.back();
-    for (int candidate : DrawnSizes)
-        if (candidate >= pixels) {
-            drawn = candidate;
-            break;
-        }
+    // The smallest drawing that covers the place, else the largest.
+    const auto covering = std::lower_bound(DrawnSizes.begin(), DrawnSizes.end(), pixels);
+    const int drawn = covering != DrawnSizes.end() ? *covering : DrawnSizes.back();
     QPixmap picture(DrawingPath(drawn));
     if (drawn != pixels)
         picture = picture.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
