@@ -68,17 +68,17 @@ int RunConverter(int argc, char** argv) {
         return 0;
     }
     TStartupWarmUp warmUp;
-    TVarnelApplication app(argc, argv);
-    warmUp.ApplicationReady();
-    FixNumberFormat();
-    const std::string helperFailure = PrepareSharedHelpers();
-
+    // A second copy only wakes the first: it needs no display, and it ends
+    // before the warm-up thread could decode anything with the toolkit.
     TSingleInstance instance;
     if (!instance.TryAcquire()) {
         instance.SendWakeUp();
         return 0;
     }
-
+    TVarnelApplication app(argc, argv);
+    warmUp.ApplicationReady();
+    FixNumberFormat();
+    const std::string helperFailure = PrepareSharedHelpers();
     warmUp.Finish();
     QApplication::setApplicationName("Varnel Units Converter");
     QApplication::setWindowIcon(ProgramIcon());

@@ -1,5 +1,6 @@
 #include "ui/window/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -137,9 +138,7 @@ TSingleInstance::TSingleInstance(const QString& name, QObject* parent)
     : QObject(parent), name_(name), path_(PerUserName(name)) {}
 
 TSingleInstance::~TSingleInstance() {
-    while (!peers_.empty())
-        DropPeer(peers_.begin()->first);
-    StopListening();
+    StopWatching();
 }
 
 bool TSingleInstance::TryAcquire() {
@@ -160,7 +159,17 @@ bool TSingleInstance::Listen() {
     listenerNotifier_ = new QSocketNotifier(listener_, QSocketNotifier::Read, this);
     connect(listenerNotifier_, &QSocketNotifier::activated, this,
             &TSingleInstance::AcceptConnections);
+    // The program holds its lock past the application object; the sockets
+    // go with the event loop that watches them.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+            &TSingleInstance::StopWatching);
     return true;
+}
+
+void TSingleInstance::StopWatching() {
+    while (!peers_.empty())
+        DropPeer(peers_.begin()->first);
+    StopListening();
 }
 
 void TSingleInstance::StopListening() {

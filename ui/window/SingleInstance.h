@@ -14,7 +14,8 @@ namespace varnel {
 
 // Keeps the program to one running copy per user: the first copy holds a
 // lock file and listens on a local socket of the same name; a later copy
-// finds the lock taken, sends the first a wake-up message and ends.
+// finds the lock taken, sends the first a wake-up message and ends. Only
+// listening needs the application object.
 class TSingleInstance : public QObject {
     Q_OBJECT
 
@@ -50,6 +51,7 @@ private:
     void AcceptConnections();
     void ReadPeer(QSocketNotifier* peer);
     void DropPeer(QSocketNotifier* peer);
+    void StopWatching();
     void StopListening();
 
     QString name_;
