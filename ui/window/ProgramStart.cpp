@@ -67,14 +67,14 @@ int RunConverter(int argc, char** argv) {
         std::printf("VarnelKalto %s\n", std::string(ProgramVersion).c_str());
         return 0;
     }
-    TStartupWarmUp warmUp;
-    // A second copy only wakes the first: it needs no display, and it ends
-    // before the warm-up thread could decode anything with the toolkit.
+    // A second copy only wakes the first: it needs no display, no fonts and
+    // no warm-up thread.
     TSingleInstance instance;
     if (!instance.TryAcquire()) {
         instance.SendWakeUp();
         return 0;
     }
+    TStartupWarmUp warmUp;
     TVarnelApplication app(argc, argv);
     warmUp.ApplicationReady();
     FixNumberFormat();
