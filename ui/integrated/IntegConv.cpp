@@ -406,5 +406,3 @@ void TfmIntegConv::resizeEvent(QResizeEvent* event) {
 }
 
 } // namespace varnel
-
-#include "IntegConv.moc"
