@@ -58,6 +58,8 @@ void CheckResultNumber(double value) {
         throw ECliError("The result is too large a number.");
 }
 
+constexpr std::size_t MaxReadTargets = 256;
+
 std::string TargetUnits(std::string_view target) {
     std::string units(target);
     if (units.find('[') == std::string::npos)
@@ -186,17 +188,24 @@ void TCliConverter::SetSource(std::string_view quantity) {
 }
 
 std::vector<TCliConverter::TWantedUnit> TCliConverter::WantedUnits(const std::string& targetUnits) {
-    AppendMessages(messages_, target_.SetText("1 [" + targetUnits + "]"));
+    if (const auto known = readTargets_.find(targetUnits); known != readTargets_.end()) {
+        AppendMessages(messages_, known->second.Messages);
+        return known->second.Wanted;
+    }
+    TReadTarget read{{}, target_.SetText("1 [" + targetUnits + "]")};
+    AppendMessages(messages_, read.Messages);
     if (!target_.UnitsValid())
         throw ECliError("");
     CheckConvertible(target_, targetUnits);
-    std::vector<TWantedUnit> wanted;
     for (int i = 0; i < target_.DimCount(); ++i) {
         const TDim& dim = *target_.Dims(i);
-        wanted.push_back(
+        read.Wanted.push_back(
             {WrittenFactor(dim), dim.CatIndex(), dim.UnitIndex(), dim.Exponent(), dim.SupCat()});
     }
-    return wanted;
+    // Bounded, so that a stream of ever new targets holds no more memory.
+    if (readTargets_.size() < MaxReadTargets)
+        return readTargets_.emplace(targetUnits, std::move(read)).first->second.Wanted;
+    return read.Wanted;
 }
 
 void TCliConverter::CheckConvertible(const TConvert& engine, const std::string& notation) {

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace varnel::cli {
@@ -55,9 +56,18 @@ private:
     void CheckConvertible(const TConvert& engine, const std::string& notation);
     static int MatchFactor(const TDim& dim, std::vector<TWantedUnit>& wanted);
 
+    // A target's units as read once, with what the engine said about them.
+    struct TReadTarget {
+        std::vector<TWantedUnit> Wanted;
+        TMessages Messages;
+    };
+
     TConvert source_;
     TConvert target_;
     TMessages messages_;
+    // A batch names the same few targets line after line; reading one depends
+    // on the units data alone, which never changes here.
+    std::unordered_map<std::string, TReadTarget> readTargets_;
 };
 
 } // namespace varnel::cli

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <string>
+
 namespace varnel::test {
 namespace {
 
@@ -162,6 +165,27 @@ TEST(Cli, BatchGoesOnAfterABadLine) {
               "line 4: Duplicated units categories - Length / Length\n"
               "line 6: Unknown unit xyz.\n");
     EXPECT_EQ(result.Status, 1);
+}
+
+// Targets read once serve the later lines that name them: the answers, the
+// refusals and what the engine says come out the same every time.
+TEST(Cli, BatchRepeatingItsTargetsAnswersAlike) {
+    const std::string lines = "36 [km/h] -> [m/s]\n"
+                              "1 [m.km] -> [m]\n"
+                              "2 [m] -> [m/s]\n"
+                              "3 [h] -> [m]\n"
+                              "-40 [\u00B0F] -> [\u00B0C]\n"
+                              "1 [xyz] -> [m]\n"
+                              "7 [m/s] -> [km/h]\n";
+    const CliResult once = RunCli(Basic, {}, lines);
+    const CliResult thrice = RunCli(Basic, {}, lines + lines + lines);
+    EXPECT_EQ(thrice.Out, once.Out + once.Out + once.Out);
+    auto withoutLineNumbers = [](const std::string& err) {
+        return std::regex_replace(err, std::regex("line [0-9]+: "), "");
+    };
+    const std::string said = withoutLineNumbers(once.Err);
+    EXPECT_EQ(withoutLineNumbers(thrice.Err), said + said + said);
+    EXPECT_NE(said, "");
 }
 
 TEST(Cli, BatchOfGoodLinesSucceeds) {
