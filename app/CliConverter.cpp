@@ -58,7 +58,8 @@ void CheckResultNumber(double value) {
         throw ECliError("The result is too large a number.");
 }
 
-constexpr std::size_t MaxReadTargets = 256;
+// Bounded, so that a stream of ever new units holds no more memory.
+constexpr std::size_t MaxReadUnits = 256;
 
 std::string TargetUnits(std::string_view target) {
     std::string units(target);
@@ -181,10 +182,19 @@ void TCliConverter::SetSource(std::string_view quantity) {
     std::string units(quantity);
     if (!TextInBrackets(units))
         throw ECliError("Write the units of the quantity in brackets, for example 36 [km/h].");
-    AppendMessages(messages_, source_.SetText(quantity));
+    if (const auto known = readSources_.find(units); known != readSources_.end()) {
+        AppendMessages(messages_, known->second);
+        return;
+    }
+    // Whether the source converts, and what the engine says of it, follow
+    // from its units alone.
+    TMessages said = source_.SetText(quantity);
+    AppendMessages(messages_, said);
     if (!source_.UnitsValid())
         throw ECliError(""); // the engine's messages say why
     CheckConvertible(source_, units);
+    if (readSources_.size() < MaxReadUnits)
+        readSources_.emplace(std::move(units), std::move(said));
 }
 
 std::vector<TCliConverter::TWantedUnit> TCliConverter::WantedUnits(const std::string& targetUnits) {
@@ -202,8 +212,7 @@ std::vector<TCliConverter::TWantedUnit> TCliConverter::WantedUnits(const std::st
         read.Wanted.push_back(
             {WrittenFactor(dim), dim.CatIndex(), dim.UnitIndex(), dim.Exponent(), dim.SupCat()});
     }
-    // Bounded, so that a stream of ever new targets holds no more memory.
-    if (readTargets_.size() < MaxReadTargets)
+    if (readTargets_.size() < MaxReadUnits)
         return readTargets_.emplace(targetUnits, std::move(read)).first->second.Wanted;
     return read.Wanted;
 }

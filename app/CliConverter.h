@@ -68,6 +68,8 @@ private:
     // A batch names the same few targets line after line; reading one depends
     // on the units data alone, which never changes here.
     std::unordered_map<std::string, TReadTarget> readTargets_;
+    // The same for the units of sources that convert.
+    std::unordered_map<std::string, TMessages> readSources_;
 };
 
 } // namespace varnel::cli
