@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>

@@ -5,7 +5,6 @@
 #include <QPixmap>
 
 class QFrame;
-class QIcon;
 class QLabel;
 
 namespace varnel {

@@ -26,13 +26,13 @@ class TfmIO;
 class TfmIntegConv;
 class TfmSimple;
 class TfmUnitLog;
-class TXmlDocument;
 class TfmUnitModule;
 class TfmUnitOptions;
 class TfrmOptCont;
 class TfrmProgressMsg;
 class TfrmUnitEdit;
 class TTrayIcon;
+class TXmlDocument;
 
 // When the All Units and Base pages are made: with the window, or when first
 // entered, which spares a start-up the pages it does not show.

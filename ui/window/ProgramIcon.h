@@ -18,8 +18,8 @@ QIcon ProgramIcon();
 // smallest drawing that covers it at the device pixel ratio.
 QPixmap ProgramPicture(int size, qreal devicePixelRatio);
 
-// The window icon's images, one per size. Safe on any thread, also before
-// the application object exists.
+// The window icon's images, one per size. Safe on any thread; made after
+// the application object, whose library paths find the image decoders.
 std::vector<QImage> DecodeProgramIconImages();
 // Makes ProgramIcon use images decoded beforehand instead of decoding its
 // own; ignored once the icon is made.
