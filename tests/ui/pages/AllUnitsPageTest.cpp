@@ -653,10 +653,12 @@ void AllUnitsPageTest::HintsReachTheStatusBar() {
     TfmAllUnits* page = w.Frame("fmAllUnits1");
     auto* tree = page->findChild<TCategoryTree*>("Tree1");
     QTreeWidgetItem* length = tree->topLevelItem(0)->child(0);
+    tree->scrollToItem(length); // rows are as high as the font makes them
     HoverOver(tree->viewport(), tree->visualItemRect(length).center());
     QTRY_COMPARE(w.Status(), QString(" Length [m] (root type) how far"));
 
     auto* grid = page->findChild<TUnitGrid*>("sgTarget");
+    grid->scrollToItem(grid->item(1, 1));
     HoverOver(grid->viewport(), grid->visualItemRect(grid->item(1, 1)).center());
     QTRY_COMPARE(w.Status(), QString(" a thousand metres"));
 }
